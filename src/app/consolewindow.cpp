@@ -1,0 +1,126 @@
+#include "app/consolewindow.h"
+
+#include "app/artwork.h"
+#include "app/captionlabel.h"
+#include "app/colorvalue.h"
+#include "app/consolelayout.h"
+#include "app/picturebox.h"
+#include "app/randomsource.h"
+#include "app/twips.h"
+#include "settings/captions.h"
+#include "settings/language.h"
+#include "settings/languagedialog.h"
+#include "settings/numbertext.h"
+#include "settings/programstate.h"
+#include "sound/delay.h"
+
+#include <QCloseEvent>
+#include <QScreen>
+
+ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
+      services_(services),
+      settings_(services.store),
+      wave_(services.sound, services.waveDirectory),
+      program_(program),
+      c_(ConsoleLayout::build(this)),
+      panels_(c_, services.random, Timer3)
+{
+    setWindowTitle(QStringLiteral("KORVA-Interface"));
+    setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    resize(Twips::toPixels({0, 0, 12105, 7965}).size());
+
+    const struct
+    {
+        QTimer *timer;
+        int interval;
+    } timers[] = {{&Timer1, 600}, {&Timer2, 600}, {&Timer3, 600},
+                  {&Timer4, 1000}, {&Timer5, 50}, {&Timer6, 100}};
+    for (const auto &entry : timers) {
+        entry.timer->setTimerType(Qt::PreciseTimer);
+        entry.timer->setInterval(entry.interval);
+    }
+    connect(&Timer3, &QTimer::timeout, this, [this] { panels_.timer3Tick(); });
+}
+
+QTimer &ConsoleWindow::timer(int number)
+{
+    QTimer *timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6};
+    return *timers[number - 1];
+}
+
+QSizeF ConsoleWindow::screenTwips() const
+{
+    const QSize pixels = screen()->geometry().size();
+    return QSizeF(NumberText::roundHalfEven(Twips::fromPixels(pixels.width())),
+                  NumberText::roundHalfEven(Twips::fromPixels(pixels.height())));
+}
+
+void ConsoleWindow::centrePicture1()
+{
+    const QSizeF screen = screenTwips();
+    c_.Picture1->setTwipTop(screen.height() / 2 - c_.Picture1->twipHeight() / 2);
+    c_.Picture1->setTwipLeft(screen.width() / 2 - c_.Picture1->twipWidth() / 2);
+}
+
+void ConsoleWindow::load()
+{
+    setWindowState(Qt::WindowMaximized);
+    centrePicture1();
+    languageStep();
+    state_.BarsRunning = false;
+    state_.ScreenOff = false;
+    program_.InfoOnly = false;
+    program_.AniDir = settings_.int16(SettingKey::AniDir);
+    program_.AniSpeed = settings_.int16(SettingKey::AniSpeed);
+    program_.Ani = settings_.int16(SettingKey::Ani);
+    state_.BarsStarted = false;
+    c_.Label13->setForeColor(ColorValue::PanelBlue);
+    c_.Label14->setForeColor(ColorValue::PanelBlue);
+    for (int i = 1; i <= 9; ++i)
+        c_.PicBar[i]->setTwipWidth(0);
+    colourNumberLabels();
+    show();
+    if (windowState() & Qt::WindowMaximized)
+        centrePicture1();
+    else if (windowState() == Qt::WindowNoState)
+        c_.Picture1->setTwipGeometry({0, 0, c_.Picture1->twipWidth(), c_.Picture1->twipHeight()});
+
+    // The timers start with the console in its start state, so the first
+    // ticks find the panels blank and coloured.
+    for (int number = 1; number <= 6; ++number)
+        timer(number).start();
+}
+
+void ConsoleWindow::languageStep()
+{
+    if (Language::unchosen(settings_)) {
+        LanguageDialog dialog(settings_);
+        dialog.exec();
+    }
+    if (Language::english(settings_))
+        Captions::ApplyEnglishCaptions(c_.Bezeichnung6, c_.Label17, c_.Label15);
+}
+
+void ConsoleWindow::colourNumberLabels()
+{
+    for (int p = 1; p <= 11; ++p) {
+        for (int i = 1; i <= 7; ++i) {
+            const int choice = services_.random.choose(2);
+            c_.Panel[p][i]->setForeColor(choice == 1 ? ColorValue::PanelBlue
+                                                     : ColorValue::PanelOrange);
+            c_.Panel[p][i]->setCaption(QString());
+        }
+    }
+}
+
+void ConsoleWindow::closeEvent(QCloseEvent *event)
+{
+    // Closed by the system or the window manager: the program ends at once.
+    event->accept();
+    services_.delay.endProgram();
+}

@@ -1,0 +1,30 @@
+#include "app/fontstandins.h"
+
+#include <QStringList>
+
+#include <cmath>
+
+namespace FontStandIns {
+
+void install()
+{
+    const QStringList display{"Bebas Neue", "Liberation Sans Narrow", "DejaVu Sans Condensed"};
+    const QStringList sans{"Liberation Sans", "Arimo", "DejaVu Sans"};
+    QFont::insertSubstitutions("TrekCon2", display);
+    QFont::insertSubstitutions("Trek TNG Monitors", display);
+    QFont::insertSubstitutions("Federation", display);
+    QFont::insertSubstitutions("Arial", sans);
+    QFont::insertSubstitutions("MS Sans Serif", sans);
+    QFont::insertSubstitutions("Brush Script MT",
+                               {"Kaushan Script", "Dancing Script", "DejaVu Serif"});
+}
+
+QFont font(const QString &family, double points, bool bold)
+{
+    QFont result(family);
+    result.setPixelSize(int(std::lround(points * 96.0 / 72.0)));
+    result.setBold(bold);
+    return result;
+}
+
+} // namespace FontStandIns

@@ -1,0 +1,22 @@
+#include "app/imagecontrol.h"
+
+#include <QPainter>
+
+ImageControl::ImageControl(QWidget *container) : TwipControl(container)
+{
+}
+
+void ImageControl::setPicture(const QPixmap &picture)
+{
+    picture_ = picture;
+    update();
+}
+
+void ImageControl::paintEvent(QPaintEvent *)
+{
+    if (picture_.isNull())
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    painter.drawPixmap(rect(), picture_);
+}

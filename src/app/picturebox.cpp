@@ -1,0 +1,54 @@
+#include "app/picturebox.h"
+
+#include "app/colorvalue.h"
+#include "app/twips.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include <cmath>
+
+PictureBox::PictureBox(QWidget *container) : TwipControl(container)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void PictureBox::setBackColor(qint32 color)
+{
+    if (color == backColor_)
+        return;
+    backColor_ = color;
+    update();
+}
+
+void PictureBox::setPicture(const QPixmap &picture)
+{
+    if (picture.cacheKey() == picture_.cacheKey())
+        return;
+    picture_ = picture;
+    update();
+}
+
+void PictureBox::addLine(const Line &line)
+{
+    lines_.append(line);
+    update();
+}
+
+void PictureBox::paintEvent(QPaintEvent *event)
+{
+    QPainter painter(this);
+    painter.fillRect(event->rect(), ColorValue::toQColor(backColor_));
+    if (!picture_.isNull())
+        painter.drawPixmap(0, 0, picture_);
+    for (const Line &line : lines_) {
+        const QPoint from(int(std::lround(line.x1 / Twips::PerPixel)),
+                          int(std::lround(line.y1 / Twips::PerPixel)));
+        const QPoint to(int(std::lround(line.x2 / Twips::PerPixel)),
+                        int(std::lround(line.y2 / Twips::PerPixel)));
+        if (!event->rect().intersects(QRect(from, to).normalized().adjusted(0, 0, 1, 1)))
+            continue;
+        painter.setPen(QPen(ColorValue::toQColor(line.color), 0));
+        painter.drawLine(from, to);
+    }
+}

@@ -1,0 +1,8 @@
+#include "app/randomsource.h"
+
+#include <cmath>
+
+int RandomSource::choose(int n)
+{
+    return int(std::floor(next() * n + 1));
+}

@@ -1,0 +1,9 @@
+#pragma once
+
+// Tells the desktop whether its own screen saver may start.
+class ScreenSaverSwitch
+{
+public:
+    virtual ~ScreenSaverSwitch() = default;
+    virtual void setActive(bool active) = 0;
+};

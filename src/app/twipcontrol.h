@@ -1,0 +1,46 @@
+#pragma once
+
+#include <QPointF>
+#include <QRectF>
+#include <QWidget>
+
+// Base of the console's controls: a widget whose position and size are kept
+// exactly in twips, relative to its container, and which reports clicks and
+// pointer activity in twips.
+class TwipControl : public QWidget
+{
+    Q_OBJECT
+public:
+    explicit TwipControl(QWidget *container);
+
+    double twipLeft() const { return geometry_.left(); }
+    double twipTop() const { return geometry_.top(); }
+    double twipWidth() const { return geometry_.width(); }
+    double twipHeight() const { return geometry_.height(); }
+    QRectF twipGeometry() const { return geometry_; }
+
+    void setTwipLeft(double left);
+    void setTwipTop(double top);
+    void setTwipWidth(double width);
+    void setTwipHeight(double height);
+    void setTwipGeometry(const QRectF &geometry);
+
+signals:
+    void clicked();
+    void pressed(Qt::MouseButton button, QPointF twips);
+    void moved(Qt::MouseButtons buttons, QPointF twips);
+    void released(Qt::MouseButton button, QPointF twips);
+    // Emitted after every change of the width or height, as a resize event would be.
+    void twipResized();
+
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+
+private:
+    void place(bool sizeChanged);
+
+    QRectF geometry_;
+    bool pressedInside_ = false;
+};

@@ -1,0 +1,15 @@
+#include "settings/captions.h"
+
+#include "app/captionlabel.h"
+
+namespace Captions {
+
+void ApplyEnglishCaptions(CaptionLabel *Bezeichnung6, CaptionLabel *Label17,
+                          CaptionLabel *Label15)
+{
+    Bezeichnung6->setCaption(EndEnglish);
+    Label17->setCaption(OptionsEnglish);
+    Label15->setCaption(PowerOffEnglish);
+}
+
+} // namespace Captions

@@ -1,0 +1,94 @@
+#include "settings/languagedialog.h"
+
+#include "app/artwork.h"
+#include "app/captionlabel.h"
+#include "app/colorvalue.h"
+#include "app/fontstandins.h"
+#include "app/picturebox.h"
+#include "app/twips.h"
+#include "settings/settings.h"
+
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace {
+
+const QString Explanation = QStringLiteral(
+    "Wenn Sie das Programm daß erste mal starten, müssen Sie sich für eine Benutzersprache "
+    "entscheiden. Um die Einstellungen zu ändern, müssen sie das Programm "
+    "'ResetLanguage.exe' im Programmverzeichnis starten.");
+const QString Question = QStringLiteral(
+    "Now, please select the language which you want to use: Bitte wählen Sie nun die "
+    "Sprache, die Sie benutzen möchten:");
+const QString Indent = QString(15, QLatin1Char(' '));
+constexpr qint32 Green = ColorValue::rgb(0, 255, 0);
+constexpr qint32 Grey = ColorValue::rgb(192, 192, 192);
+
+CaptionLabel *text(QWidget *dialog, const QRectF &rect, const QString &caption)
+{
+    auto *label = new CaptionLabel(dialog);
+    label->setLabelFont(FontStandIns::font("MS Sans Serif", 8.25));
+    label->setForeColor(Green);
+    label->setWordWrap(true);
+    label->setTwipGeometry(rect);
+    label->setCaption(caption);
+    return label;
+}
+
+QRadioButton *option(QWidget *dialog, const QRectF &rect, const QString &caption)
+{
+    auto *button = new QRadioButton(Indent + caption, dialog);
+    button->setFont(FontStandIns::font("MS Sans Serif", 8.25));
+    QPalette green = button->palette();
+    green.setColor(QPalette::WindowText, ColorValue::toQColor(Green));
+    button->setPalette(green);
+    button->setGeometry(Twips::toPixels(rect));
+    return button;
+}
+
+void flag(QWidget *dialog, const QRectF &rect, const QString &picture)
+{
+    auto *box = new PictureBox(dialog);
+    box->setBackColor(Grey);
+    box->setPicture(Artwork::picture(picture));
+    box->setTwipGeometry(rect);
+}
+
+} // namespace
+
+LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
+    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint),
+      settings_(settings)
+{
+    setWindowTitle(QStringLiteral("Spracheinstellungen / Languagesettings"));
+    QPalette black = palette();
+    black.setColor(QPalette::Window, Qt::black);
+    setPalette(black);
+    setAutoFillBackground(true);
+    setFixedSize(Twips::toPixels({0, 0, 3990, 3945}).size());
+    move(Twips::toPixels({3270, 3045, 0, 0}).topLeft());
+
+    // Labels first: every windowed control lies above them.
+    text(this, {240, 120, 3615, 1125}, Explanation);
+    text(this, {240, 1320, 3720, 630}, Question);
+    Befehl1 = new QPushButton(QStringLiteral("OK"), this);
+    Befehl1->setGeometry(Twips::toPixels({120, 3360, 3765, 480}));
+    Befehl1->setDefault(true);
+    Option1 = option(this, {225, 2160, 3645, 330}, QStringLiteral("&English"));
+    Option2 = option(this, {240, 2730, 3645, 330}, QStringLiteral("&Deutsch"));
+    Option2->setChecked(true);
+    flag(this, {600, 2640, 360, 480}, QStringLiteral("flag_german"));
+    flag(this, {540, 2220, 480, 330}, QStringLiteral("flag_english"));
+
+    connect(Befehl1, &QPushButton::clicked, this, &LanguageDialog::befehl1Click);
+}
+
+void LanguageDialog::befehl1Click()
+{
+    if (Option1->isChecked() && !Option2->isChecked())
+        settings_.write(SettingKey::German, QStringLiteral("0"));
+    else if (Option2->isChecked() && !Option1->isChecked())
+        settings_.write(SettingKey::German, QStringLiteral("1"));
+    accept();
+}

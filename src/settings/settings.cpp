@@ -1,0 +1,38 @@
+#include "settings/settings.h"
+
+#include "settings/numbertext.h"
+
+QString Settings::text(SettingKey key) const
+{
+    const SettingKeyInfo &info = settingKeyInfo(key);
+    return store_.read(info.section, info.key, info.defaultText);
+}
+
+double Settings::number(SettingKey key) const
+{
+    return NumberText::toNumber(text(key)).value_or(
+        *NumberText::toNumber(settingKeyInfo(key).defaultText));
+}
+
+qint16 Settings::int16(SettingKey key) const
+{
+    return NumberText::toInt16(text(key)).value_or(
+        *NumberText::toInt16(settingKeyInfo(key).defaultText));
+}
+
+qint32 Settings::int32(SettingKey key) const
+{
+    return NumberText::toInt32(text(key)).value_or(
+        *NumberText::toInt32(settingKeyInfo(key).defaultText));
+}
+
+void Settings::write(SettingKey key, const QString &text)
+{
+    const SettingKeyInfo &info = settingKeyInfo(key);
+    store_.write(info.section, info.key, text);
+}
+
+void Settings::write(SettingKey key, int value)
+{
+    write(key, QString::number(value));
+}

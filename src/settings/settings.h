@@ -1,0 +1,27 @@
+#pragma once
+
+#include "settings/settingkey.h"
+#include "settings/settingsstore.h"
+
+#include <QtGlobal>
+
+// Reads and writes the eight keys through the key table, with the conversions
+// the console uses. A stored text that is not a number, or does not fit the
+// integer type, reads as the key's default: the program itself only ever
+// writes numbers, so anything else was edited by hand and is not trusted.
+class Settings
+{
+public:
+    explicit Settings(SettingsStore &store) : store_(store) {}
+
+    QString text(SettingKey key) const;
+    double number(SettingKey key) const;
+    qint16 int16(SettingKey key) const;
+    qint32 int32(SettingKey key) const;
+
+    void write(SettingKey key, const QString &text);
+    void write(SettingKey key, int value);
+
+private:
+    SettingsStore &store_;
+};

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <QString>
+
+class SoundPlayer;
+
+// The console's sounds: wave files that lie beside the program. A missing or
+// unreadable file is silence, never an error.
+class WavePlayer
+{
+public:
+    WavePlayer(SoundPlayer &player, const QString &directory);
+
+    void PlayWave(const QString &name);
+    void StopWave();
+
+    QString pathOf(const QString &name) const;
+
+private:
+    SoundPlayer &player_;
+    QString directory_;
+};
