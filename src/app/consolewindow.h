@@ -27,6 +27,8 @@ public:
     ConsoleState &state() { return state_; }
     QTimer &timer(int number);
     WavePlayer &wave() { return wave_; }
+    Settings &settings() { return settings_; }
+    NumberPanels &panels() { return panels_; }
 
     // The screen's size in twips, each side a whole number.
     QSizeF screenTwips() const;

@@ -15,6 +15,9 @@ void install()
     QFont::insertSubstitutions("Federation", display);
     QFont::insertSubstitutions("Arial", sans);
     QFont::insertSubstitutions("MS Sans Serif", sans);
+    // The faces the artwork is lettered in.
+    QFont::insertSubstitutions("Bebas Neue", {"Liberation Sans Narrow", "DejaVu Sans Condensed"});
+    QFont::insertSubstitutions("Liberation Sans", {"Arimo", "DejaVu Sans"});
     QFont::insertSubstitutions("Brush Script MT",
                                {"Kaushan Script", "Dancing Script", "DejaVu Serif"});
 }

@@ -1,0 +1,51 @@
+# The two commands of the README, plus the benchmark. Each installs what is
+# missing on a Debian 12 machine first.
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
+              qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-kaushanscript fonts-dejavu-core
+DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils
+BENCH_DEBS := xscreensaver-data-extra procps
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: run test bench build deps deps-test deps-bench clean
+
+run: deps build
+	$(BUILD)/bin/korva-interface
+
+test: deps deps-test build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+
+bench: deps deps-test deps-bench build
+	bench/run.sh $(BUILD)/bin/korva-interface
+
+build:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake --build $(BUILD) -j $(JOBS)
+
+deps:
+	@$(MAKE) --no-print-directory install-debs DEBS="$(BUILD_DEBS) $(FONT_DEBS)"
+
+deps-test:
+	@$(MAKE) --no-print-directory install-debs DEBS="$(DESKTOP_DEBS)"
+
+deps-bench:
+	@$(MAKE) --no-print-directory install-debs DEBS="$(BENCH_DEBS)"
+
+# Installs the packages of DEBS that are not installed yet, and says which.
+.PHONY: install-debs
+install-debs:
+	@missing=$$(for p in $(DEBS); do \
+	    dpkg-query -W -f='$${Status}' $$p 2>/dev/null | grep -q 'ok installed' || echo $$p; \
+	  done); \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing missing packages:" $$missing; \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get update -qq && \
+	  $(SUDO) env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq $$missing >/dev/null; \
+	fi
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,28 @@
+#include "support/consolefixture.h"
+
+#include "settings/settings.h"
+
+#include <QCoreApplication>
+
+ConsoleFixture::ConsoleFixture(bool realDelay) : useRealDelay_(realDelay)
+{
+}
+
+ConsoleFixture::~ConsoleFixture() = default;
+
+void ConsoleFixture::load()
+{
+    if (settings.store().read("Sprache", "German", QString()).isNull())
+        Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
+    for (int n = 0; n < 77; ++n)
+        random.pushChoice(1, 2);
+    Delay &delay = useRealDelay_ ? realDelay : static_cast<Delay &>(recordingDelay);
+    console = std::make_unique<ConsoleWindow>(
+        Services{settings.store(), random, clock, sound, delay,
+                 QCoreApplication::applicationDirPath()},
+        program);
+    console->load();
+    // Tests run the ticks themselves, with the draws they script.
+    for (int number = 1; number <= 6; ++number)
+        console->timer(number).stop();
+}

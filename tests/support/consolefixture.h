@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/consolewindow.h"
+#include "settings/programstate.h"
+#include "support/fakes.h"
+
+#include <memory>
+
+// A console built fresh for one test: temporary settings, scripted random
+// draws, a fake clock and a recording sound player. The language is chosen
+// ("1", German) unless the test stores another value before load().
+class ConsoleFixture
+{
+public:
+    explicit ConsoleFixture(bool realDelay = false);
+    ~ConsoleFixture();
+
+    // Scripts the 77 colour draws of start-up (all blue), runs load() and
+    // stops the timers: tests run the ticks themselves.
+    void load();
+
+    TempSettings settings;
+    ScriptedRandom random;
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    RecordingDelay recordingDelay;
+    Delay realDelay;
+    ProgramState program;
+    std::unique_ptr<ConsoleWindow> console;
+
+    ConsoleControls &c() { return console->controls(); }
+    ConsoleState &state() { return console->state(); }
+
+private:
+    bool useRealDelay_;
+};

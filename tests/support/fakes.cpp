@@ -1,0 +1,48 @@
+#include "support/fakes.h"
+
+#include <QFileInfo>
+#include <QSaveFile>
+
+double ScriptedRandom::next()
+{
+    if (draws_.empty()) {
+        exhausted_ = true;
+        return 0.0;
+    }
+    const double draw = draws_.front();
+    draws_.pop_front();
+    return draw;
+}
+
+void RecordingSoundPlayer::play(const QString &path)
+{
+    events << QStringLiteral("play ") + QFileInfo(path).fileName();
+}
+
+TempSettings::TempSettings() = default;
+
+void TempSettings::writeFile(const QByteArray &content)
+{
+    QFile file(path());
+    file.open(QIODevice::WriteOnly | QIODevice::Truncate);
+    file.write(content);
+}
+
+IniSettingsStore &TempSettings::store()
+{
+    if (!store_)
+        store_ = std::make_unique<IniSettingsStore>(path());
+    return *store_;
+}
+
+bool RecordingDelay::wait(double seconds)
+{
+    if (ending())
+        return false;
+    if (!(seconds > 0))
+        return true;
+    waits << seconds;
+    if (during)
+        during(int(waits.size()) - 1);
+    return !ending();
+}

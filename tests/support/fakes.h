@@ -1,0 +1,73 @@
+#pragma once
+
+#include "app/clock.h"
+#include "app/randomsource.h"
+#include "settings/inisettingsstore.h"
+#include "sound/delay.h"
+#include "sound/soundplayer.h"
+
+#include <QStringList>
+#include <QTemporaryDir>
+
+#include <deque>
+#include <functional>
+#include <memory>
+
+// Random draws given by the test, in order. Running out of draws is a fault
+// of the test, reported by exhausted().
+class ScriptedRandom : public RandomSource
+{
+public:
+    void push(std::initializer_list<double> draws) { draws_.insert(draws_.end(), draws); }
+    // The draw u that makes choose(n) give the choice k.
+    static double forChoice(int k, int n) { return (k - 0.5) / n; }
+    void pushChoice(int k, int n) { draws_.push_back(forChoice(k, n)); }
+    double next() override;
+    bool exhausted() const { return exhausted_; }
+    size_t left() const { return draws_.size(); }
+
+private:
+    std::deque<double> draws_;
+    bool exhausted_ = false;
+};
+
+class FakeClock : public Clock
+{
+public:
+    QDateTime now = QDateTime(QDate(2024, 3, 7), QTime(14, 5));
+    QDateTime localNow() const override { return now; }
+};
+
+// Records "play <file name>" and "stop" in order.
+class RecordingSoundPlayer : public SoundPlayer
+{
+public:
+    QStringList events;
+    void play(const QString &path) override;
+    void stop() override { events << QStringLiteral("stop"); }
+};
+
+// A settings store in a fresh temporary folder, as the program keeps it.
+class TempSettings
+{
+public:
+    TempSettings();
+    QString path() const { return dir_.filePath("KORVA-Interface.conf"); }
+    // Replaces the file with the given text, before the store is first used.
+    void writeFile(const QByteArray &content);
+    IniSettingsStore &store();
+
+private:
+    QTemporaryDir dir_;
+    std::unique_ptr<IniSettingsStore> store_;
+};
+
+// A wait that does not wait: it records each duration and runs the test's
+// hook in its place, so a test can click "inside" a wait.
+class RecordingDelay : public Delay
+{
+public:
+    QList<double> waits;
+    std::function<void(int index)> during;
+    bool wait(double seconds) override;
+};
