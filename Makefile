@@ -4,7 +4,7 @@ BUILD ?= build
 JOBS ?= $(shell nproc)
 
 BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
-              qt6-svg-dev libqt6svg6 qt6-qpa-plugins
+              qt6-svg-dev libqt6svg6 qt6-qpa-plugins libxcb1-dev
 FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-kaushanscript fonts-dejavu-core
 DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils
 BENCH_DEBS := xscreensaver-data-extra procps

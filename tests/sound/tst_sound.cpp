@@ -1,8 +1,190 @@
+#include "sound/delay.h"
+#include "sound/qtsoundplayer.h"
+#include "sound/waveplayer.h"
+#include "support/fakes.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QtEndian>
 #include <QtTest>
 
+// Wave playback and the event-pumping wait.
 class TstSound : public QObject
 {
     Q_OBJECT
+
+private:
+    static void touch(const QString &path)
+    {
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("RIFF");
+    }
+
+private slots:
+    void playWaveHandsOnlyReadableFiles()
+    {
+        QTemporaryDir dir;
+        touch(dir.filePath("1.wav"));
+        RecordingSoundPlayer player;
+        WavePlayer waves(player, dir.path());
+        waves.PlayWave("1.wav");
+        waves.PlayWave("10.wav"); // not there: silence
+        waves.PlayWave("1.wav");
+        waves.StopWave();
+        QCOMPARE(player.events, QStringList({"play 1.wav", "play 1.wav", "stop"}));
+    }
+
+    void playWaveOfAFolderIsSilent()
+    {
+        QTemporaryDir dir;
+        QVERIFY(QDir(dir.path()).mkdir("8.wav"));
+        RecordingSoundPlayer player;
+        WavePlayer waves(player, dir.path());
+        waves.PlayWave("8.wav");
+        QVERIFY(player.events.isEmpty());
+    }
+
+    void playWaveLooksBesideTheProgram()
+    {
+        RecordingSoundPlayer player;
+        WavePlayer waves(player, QCoreApplication::applicationDirPath());
+        QCOMPARE(waves.pathOf("13.wav"), QCoreApplication::applicationDirPath() + "/13.wav");
+    }
+
+    void realPlayerCopesWithoutAudioOutputOrFile()
+    {
+        QtSoundPlayer player;
+        player.preload({"/nonexistent/1.wav"});
+        player.play("/nonexistent/1.wav");
+        player.play(QCoreApplication::applicationDirPath() + "/2.wav");
+        player.stop();
+        player.stop();
+    }
+
+    void theFiveWavesLieBesideTheProgram_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
+            QTest::newRow(name) << QString(name);
+    }
+    void theFiveWavesLieBesideTheProgram()
+    {
+        QFETCH(QString, name);
+        QFile file(QCoreApplication::applicationDirPath() + "/" + name);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray data = file.readAll();
+        QVERIFY(data.size() > 44);
+        QCOMPARE(data.left(4), QByteArray("RIFF"));
+        QCOMPARE(data.mid(8, 8), QByteArray("WAVEfmt "));
+        const auto u16 = [&](int at) { return qFromLittleEndian<quint16>(data.constData() + at); };
+        const auto u32 = [&](int at) { return qFromLittleEndian<quint32>(data.constData() + at); };
+        QCOMPARE(u16(20), quint16(1));  // PCM
+        QCOMPARE(u16(34), quint16(16)); // bits per sample
+        QCOMPARE(u32(4), quint32(data.size() - 8));
+        const double seconds = double(u32(40)) / u32(28);
+        QVERIFY2(seconds > 0.1 && seconds < 1.5, qPrintable(QString::number(seconds)));
+    }
+
+    void nonPositiveWaitsReturnAtOnceRunningNothing_data()
+    {
+        QTest::addColumn<double>("seconds");
+        QTest::newRow("zero") << 0.0;
+        QTest::newRow("negative") << -1.0;
+    }
+    void nonPositiveWaitsReturnAtOnceRunningNothing()
+    {
+        QFETCH(double, seconds);
+        Delay delay;
+        bool ran = false;
+        QTimer::singleShot(0, [&] { ran = true; });
+        QVERIFY(delay.wait(seconds));
+        QVERIFY(!ran);
+        QTRY_VERIFY(ran);
+    }
+
+    void eventsRunInsideTheWait()
+    {
+        Delay delay;
+        bool timerRan = false;
+        QTimer::singleShot(0, [&] { timerRan = true; });
+        QWidget button;
+        bool clicked = false;
+        button.installEventFilter(this);
+        connect(this, &TstSound::mousePressed, this, [&] { clicked = true; });
+        QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonPress,
+                                                             QPointF(1, 1), QPointF(1, 1),
+                                                             Qt::LeftButton, Qt::LeftButton,
+                                                             Qt::NoModifier));
+        QVERIFY(delay.wait(0.05));
+        QVERIFY(timerRan);
+        QVERIFY(clicked);
+    }
+
+    void waitsNestAndEachLastsItsTime()
+    {
+        Delay delay;
+        QElapsedTimer outerClock;
+        qint64 innerElapsed = -1;
+        bool innerResult = false;
+        QTimer::singleShot(10, [&] {
+            QElapsedTimer innerClock;
+            innerClock.start();
+            innerResult = delay.wait(0.08);
+            innerElapsed = innerClock.elapsed();
+        });
+        outerClock.start();
+        QVERIFY(delay.wait(0.03));
+        QVERIFY(innerResult);
+        // The outer wait cannot return before the inner one it contains.
+        QVERIFY(innerElapsed >= 80);
+        QVERIFY(outerClock.elapsed() >= innerElapsed);
+    }
+
+    void recordingDelayRunsTheHookInsteadOfWaiting()
+    {
+        RecordingDelay delay;
+        QList<int> calls;
+        delay.during = [&](int index) { calls << index; };
+        QVERIFY(delay.wait(0.01));
+        QVERIFY(delay.wait(0));
+        QVERIFY(delay.wait(0.15));
+        QCOMPARE(delay.waits, QList<double>({0.01, 0.15}));
+        QCOMPARE(calls, QList<int>({0, 1}));
+    }
+
+    // Ending the program makes every running wait return and every later
+    // one return at once. Runs last: it ends the test's event loops too.
+    void endingUnwindsNestedWaits()
+    {
+        Delay delay;
+        bool innerResult = true;
+        bool afterEnd = true;
+        QTimer::singleShot(10, [&] {
+            QTimer::singleShot(10, [&] { delay.endProgram(); });
+            innerResult = delay.wait(5);
+            afterEnd = delay.wait(5);
+        });
+        QElapsedTimer clock;
+        clock.start();
+        QVERIFY(!delay.wait(5));
+        QVERIFY(!innerResult);
+        QVERIFY(!afterEnd);
+        QVERIFY2(clock.elapsed() < 4000, "no wait ran to its end");
+        QVERIFY(!delay.wait(0));
+    }
+
+signals:
+    void mousePressed();
+
+protected:
+    bool eventFilter(QObject *, QEvent *event) override
+    {
+        if (event->type() == QEvent::MouseButtonPress)
+            emit mousePressed();
+        return false;
+    }
 };
 
 QTEST_MAIN(TstSound)

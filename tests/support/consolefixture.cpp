@@ -14,11 +14,12 @@ void ConsoleFixture::load()
 {
     if (settings.store().read("Sprache", "German", QString()).isNull())
         Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
-    for (int n = 0; n < 77; ++n)
-        random.pushChoice(1, 2);
+    if (random.left() == 0)
+        for (int n = 0; n < 77; ++n)
+            random.pushChoice(1, 2);
     Delay &delay = useRealDelay_ ? realDelay : static_cast<Delay &>(recordingDelay);
     console = std::make_unique<ConsoleWindow>(
-        Services{settings.store(), random, clock, sound, delay,
+        Services{settings.store(), random, clock, sound, delay, pointer,
                  QCoreApplication::applicationDirPath()},
         program);
     console->load();

@@ -7,7 +7,7 @@
 #include <memory>
 
 // A console built fresh for one test: temporary settings, scripted random
-// draws, a fake clock and a recording sound player. The language is chosen
+// draws, a fake clock, a recording sound player and a fake pointer. The language is chosen
 // ("1", German) unless the test stores another value before load().
 class ConsoleFixture
 {
@@ -15,7 +15,8 @@ public:
     explicit ConsoleFixture(bool realDelay = false);
     ~ConsoleFixture();
 
-    // Scripts the 77 colour draws of start-up (all blue), runs load() and
+    // Scripts the 77 colour draws of start-up (all blue) unless the test has
+    // scripted draws of its own, runs load() and
     // stops the timers: tests run the ticks themselves.
     void load();
 
@@ -23,6 +24,7 @@ public:
     ScriptedRandom random;
     FakeClock clock;
     RecordingSoundPlayer sound;
+    FakePointer pointer;
     RecordingDelay recordingDelay;
     Delay realDelay;
     ProgramState program;

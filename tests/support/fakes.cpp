@@ -14,6 +14,12 @@ double ScriptedRandom::next()
     return draw;
 }
 
+int FakePointer::showCursor(bool show)
+{
+    counter += show ? 1 : -1;
+    return counter;
+}
+
 void RecordingSoundPlayer::play(const QString &path)
 {
     events << QStringLiteral("play ") + QFileInfo(path).fileName();

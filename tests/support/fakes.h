@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/clock.h"
+#include "app/pointerservice.h"
 #include "app/randomsource.h"
 #include "settings/inisettingsstore.h"
 #include "sound/delay.h"
@@ -12,6 +13,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // Random draws given by the test, in order. Running out of draws is a fault
 // of the test, reported by exhausted().
@@ -36,6 +38,20 @@ class FakeClock : public Clock
 public:
     QDateTime now = QDateTime(QDate(2024, 3, 7), QTime(14, 5));
     QDateTime localNow() const override { return now; }
+};
+
+// A pointer that only remembers: where it is, its display counter and the
+// last rectangle it was confined to.
+class FakePointer : public PointerService
+{
+public:
+    QPoint at;
+    int counter = 0;
+    std::optional<QRect> confinement;
+    QPoint position() const override { return at; }
+    void moveTo(const QPoint &screenPixels) override { at = screenPixels; }
+    int showCursor(bool show) override;
+    void confine(const QRect &screenPixels) override { confinement = screenPixels; }
 };
 
 // Records "play <file name>" and "stop" in order.
