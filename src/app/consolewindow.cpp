@@ -4,6 +4,7 @@
 #include "app/captionlabel.h"
 #include "app/colorvalue.h"
 #include "app/consolelayout.h"
+#include "app/imagecontrol.h"
 #include "app/picturebox.h"
 #include "app/randomsource.h"
 #include "app/twips.h"
@@ -24,7 +25,16 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       wave_(services.sound, services.waveDirectory),
       program_(program),
       c_(ConsoleLayout::build(this)),
-      panels_(c_, services.random, Timer3)
+      panels_(c_, services.random, Timer3),
+      flicker_(c_, services.random, Timer2),
+      cycling_(c_, services.random, Timer1, [this]() -> PictureStore & { return images(); }),
+      stardate_(*c_.Label14, services.clock),
+      drag_(*this, c_, state_),
+      ramp_(c_, state_, settings_),
+      alerts_(c_, state_, program_, ramp_),
+      bars_(c_, state_, program_, services.random, services.delay, wave_, ramp_, alerts_),
+      barSettings_(program_, settings_, wave_, ramp_),
+      power_(*this, bars_, ramp_)
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -44,13 +54,25 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
         entry.timer->setTimerType(Qt::PreciseTimer);
         entry.timer->setInterval(entry.interval);
     }
+    connect(&Timer1, &QTimer::timeout, this, [this] { cycling_.timer1Tick(); });
+    connect(&Timer2, &QTimer::timeout, this, [this] { flicker_.timer2Tick(); });
     connect(&Timer3, &QTimer::timeout, this, [this] { panels_.timer3Tick(); });
+    connect(&Timer4, &QTimer::timeout, this, [this] { stardate_.timer4Tick(); });
+    connect(&Timer5, &QTimer::timeout, this, [this] { alerts_.timer5Tick(); });
+    connectClicks();
 }
 
 QTimer &ConsoleWindow::timer(int number)
 {
     QTimer *timers[] = {&Timer1, &Timer2, &Timer3, &Timer4, &Timer5, &Timer6};
     return *timers[number - 1];
+}
+
+PictureStore &ConsoleWindow::images()
+{
+    if (!Images)
+        Images = std::make_unique<PictureStore>();
+    return *Images;
 }
 
 QSizeF ConsoleWindow::screenTwips() const
@@ -71,6 +93,7 @@ void ConsoleWindow::load()
 {
     setWindowState(Qt::WindowMaximized);
     centrePicture1();
+    Mouse = std::make_unique<cCursor>(services_.pointer);
     languageStep();
     state_.BarsRunning = false;
     state_.ScreenOff = false;
@@ -83,6 +106,8 @@ void ConsoleWindow::load()
     c_.Label14->setForeColor(ColorValue::PanelBlue);
     for (int i = 1; i <= 9; ++i)
         c_.PicBar[i]->setTwipWidth(0);
+    ramp_.DispColorText();
+    ramp_.InitColor();
     colourNumberLabels();
     show();
     if (windowState() & Qt::WindowMaximized)
@@ -116,6 +141,28 @@ void ConsoleWindow::colourNumberLabels()
             c_.Panel[p][i]->setCaption(QString());
         }
     }
+}
+
+void ConsoleWindow::connectClicks()
+{
+    // A caption label and the invisible area around it do the same.
+    const auto onClick = [this](std::initializer_list<TwipControl *> controls,
+                                const std::function<void()> &handler) {
+        for (TwipControl *control : controls)
+            connect(control, &TwipControl::clicked, this, handler);
+    };
+    onClick({c_.Label12, c_.Image1}, [this] { bars_.label12Click(); });
+    onClick({c_.Label16, c_.Image6}, [this] { bars_.label16Click(); });
+    onClick({c_.Label15, c_.Image7}, [this] { power_.label15Click(); });
+    onClick({c_.Bezeichnung6, c_.Anzeige1}, [this] { power_.endSequence(); });
+    onClick({c_.Image2}, [this] { barSettings_.image2Click(); });
+    onClick({c_.Image3}, [this] { barSettings_.image3Click(); });
+    onClick({c_.Image8}, [this] { barSettings_.image8Click(); });
+    for (int i = 1; i <= 4; ++i)
+        onClick({c_.Picture2[i]}, [this, i] { power_.picture2Click(i); });
+    for (int i = 1; i <= 9; ++i)
+        connect(c_.PicBar[i], &TwipControl::twipResized, this,
+                [this, i] { bars_.picBarResize(i); });
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent *event)

@@ -3,12 +3,25 @@
 #include "app/consolecontrols.h"
 #include "app/consolestate.h"
 #include "app/services.h"
+#include "bars/alertcolouring.h"
+#include "bars/bargraph.h"
+#include "bars/barsettings.h"
+#include "bars/colourramp.h"
+#include "console/colourflicker.h"
 #include "console/numberpanels.h"
+#include "console/picturecycling.h"
+#include "console/picturestore.h"
+#include "console/stardate.h"
+#include "power/ccursor.h"
+#include "power/powerswitch.h"
+#include "power/windowdrag.h"
 #include "settings/settings.h"
 #include "sound/waveplayer.h"
 
 #include <QTimer>
 #include <QWidget>
+
+#include <memory>
 
 struct ProgramState;
 
@@ -29,6 +42,21 @@ public:
     WavePlayer &wave() { return wave_; }
     Settings &settings() { return settings_; }
     NumberPanels &panels() { return panels_; }
+    ColourFlicker &flicker() { return flicker_; }
+    PictureCycling &cycling() { return cycling_; }
+    Stardate &stardate() { return stardate_; }
+    WindowDrag &drag() { return drag_; }
+    ColourRamp &ramp() { return ramp_; }
+    AlertColouring &alerts() { return alerts_; }
+    BarGraph &bars() { return bars_; }
+    BarSettings &barSettings() { return barSettings_; }
+    PowerSwitch &power() { return power_; }
+    Delay &delay() { return services_.delay; }
+    // The picture store, created the first time it is asked for and shared
+    // by everyone who shows its pictures.
+    PictureStore &images();
+    // The pointer object; exists from the pointer step of load() on.
+    cCursor *mouse() { return Mouse.get(); }
 
     // The screen's size in twips, each side a whole number.
     QSizeF screenTwips() const;
@@ -40,6 +68,7 @@ protected:
 private:
     void languageStep();
     void colourNumberLabels();
+    void connectClicks();
 
     Services services_;
     Settings settings_;
@@ -49,4 +78,15 @@ private:
     ConsoleControls c_;
     QTimer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6;
     NumberPanels panels_;
+    ColourFlicker flicker_;
+    PictureCycling cycling_;
+    Stardate stardate_;
+    WindowDrag drag_;
+    ColourRamp ramp_;
+    AlertColouring alerts_;
+    BarGraph bars_;
+    BarSettings barSettings_;
+    PowerSwitch power_;
+    std::unique_ptr<PictureStore> Images;
+    std::unique_ptr<cCursor> Mouse;
 };

@@ -3,6 +3,7 @@
 #include "app/fontstandins.h"
 #include "app/randomsource.h"
 #include "settings/inisettingsstore.h"
+#include "power/desktoppointer.h"
 #include "settings/programstate.h"
 #include "sound/delay.h"
 #include "sound/qtsoundplayer.h"
@@ -26,8 +27,9 @@ int main(int argc, char *argv[])
     sound.preload(waves);
     Delay delay;
     ProgramState program;
+    DesktopPointer pointer;
 
-    ConsoleWindow console({store, random, clock, sound, delay, programDirectory}, program);
+    ConsoleWindow console({store, random, clock, sound, delay, pointer, programDirectory}, program);
     console.load();
     if (delay.ending())
         return 0;

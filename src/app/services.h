@@ -7,6 +7,7 @@ class RandomSource;
 class Clock;
 class SoundPlayer;
 class Delay;
+class PointerService;
 
 // The platform services the console is handed; tests hand it their doubles.
 struct Services
@@ -16,5 +17,6 @@ struct Services
     Clock &clock;
     SoundPlayer &sound;
     Delay &delay;
+    PointerService &pointer;
     QString waveDirectory;
 };

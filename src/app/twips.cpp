@@ -13,6 +13,11 @@ QRect toPixels(const QRectF &twips)
     return QRect(left, top, std::max(0, right - left), std::max(0, bottom - top));
 }
 
+QPoint toPixels(const QPointF &twips)
+{
+    return QPoint(int(std::lround(twips.x() / PerPixel)), int(std::lround(twips.y() / PerPixel)));
+}
+
 double fromPixels(double pixels)
 {
     return pixels * PerPixel;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QPoint>
+#include <QPointF>
 #include <QRect>
 #include <QRectF>
 
@@ -12,6 +14,7 @@ constexpr double PerPixel = 15.0;
 // Rounds the edges, not the sizes, so neighbouring controls that share an edge
 // in twips also share it on screen.
 QRect toPixels(const QRectF &twips);
+QPoint toPixels(const QPointF &twips);
 double fromPixels(double pixels);
 
 } // namespace Twips
