@@ -23,6 +23,8 @@ void ConsoleFixture::load()
                  QCoreApplication::applicationDirPath()},
         program);
     console->load();
+    // A bar graph left running by a script that ran dry stops at its next cycle.
+    random.onExhausted = [this] { console->state().BarsRunning = false; };
     // Tests run the ticks themselves, with the draws they script.
     for (int number = 1; number <= 6; ++number)
         console->timer(number).stop();

@@ -7,8 +7,9 @@
 #include <memory>
 
 // A console built fresh for one test: temporary settings, scripted random
-// draws, a fake clock, a recording sound player and a fake pointer. The language is chosen
-// ("1", German) unless the test stores another value before load().
+// draws, a fake clock, a recording sound player and a fake pointer. The
+// language is chosen ("1", German) unless the test stores another value
+// before load().
 class ConsoleFixture
 {
 public:

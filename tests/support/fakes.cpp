@@ -7,6 +7,8 @@ double ScriptedRandom::next()
 {
     if (draws_.empty()) {
         exhausted_ = true;
+        if (onExhausted)
+            onExhausted();
         return 0.0;
     }
     const double draw = draws_.front();

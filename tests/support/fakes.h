@@ -26,6 +26,8 @@ public:
     void pushChoice(int k, int n) { draws_.push_back(forChoice(k, n)); }
     double next() override;
     bool exhausted() const { return exhausted_; }
+    // Runs when a draw is asked for after the script has run out.
+    std::function<void()> onExhausted;
     size_t left() const { return draws_.size(); }
 
 private:

@@ -1,0 +1,42 @@
+#pragma once
+
+#include "support/fakes.h"
+
+#include <cmath>
+
+// Scripts the draws of the bar graph's cycles: direction, step, bar, and the
+// growth target or the shrink floor.
+class BarDraws
+{
+public:
+    explicit BarDraws(ScriptedRandom &random) : random_(random) {}
+
+    // A growth of bar `bar` towards `target` with the given step at `speed`.
+    void growth(int bar, int target, int step, int speed = 0)
+    {
+        random_.push({0.25, stepDraw(step, speed)});
+        random_.pushChoice(bar, 9);
+        random_.push({(target - 4000 + 0.5) / 6001});
+    }
+    // A shrink of bar `bar`, now `width` wide, towards `floor`.
+    void shrink(int bar, int width, int floor, int step, int speed = 0)
+    {
+        random_.push({0.75, stepDraw(step, speed)});
+        random_.pushChoice(bar, 9);
+        random_.push({(floor + 0.5) / (width + 1)});
+    }
+    // The draw that gives `step` at `speed`.
+    static double stepDraw(int step, int speed)
+    {
+        struct Range
+        {
+            int span, base;
+        };
+        const Range ranges[] = {{51, 100}, {41, 130}, {101, 170}, {201, 200}, {251, 250}};
+        const Range range = ranges[speed + 1];
+        return (step - range.base + 0.5) / range.span;
+    }
+
+private:
+    ScriptedRandom &random_;
+};
