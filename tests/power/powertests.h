@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QObject>
+
+// The power switch, the End sequence and the window buttons.
+class PowerTests : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void powerOnShowsTheBarSection_data();
+    void powerOnShowsTheBarSection();
+    void powerCaptionsFollowTheirOwnLanguageTest_data();
+    void powerCaptionsFollowTheirOwnLanguageTest();
+    void powerOffCollapsesBarByBar();
+    void powerOffSoundDependsOnAStartSinceTheLastPowerOff();
+    void powerOffStopsARunningGraph();
+    void secondPowerClickDuringTheCollapse();
+    void clicksOnCaptionAndBlockDoTheSame();
+    void windowButtons();
+
+    void endSequence_data();
+    void endSequence();
+    void endFromInsideTheRunningGraphStopsEverything();
+    void cleanup();
+};
