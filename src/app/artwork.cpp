@@ -16,9 +16,9 @@ QPixmap picture(const QString &name)
         return QPixmap();
     const qreal ratio = qApp ? qApp->devicePixelRatio() : 1.0;
     const QSize natural = renderer.defaultSize();
-    QImage image(QSize(int(std::ceil(natural.width() * ratio)),
-                       int(std::ceil(natural.height() * ratio))),
-                 QImage::Format_ARGB32_Premultiplied);
+    QImage image(
+        QSize(int(std::ceil(natural.width() * ratio)), int(std::ceil(natural.height() * ratio))),
+        QImage::Format_ARGB32_Premultiplied);
     image.fill(Qt::transparent);
     QPainter painter(&image);
     renderer.render(&painter);

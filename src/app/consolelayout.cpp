@@ -75,8 +75,8 @@ Row label(const QString &name, int index, const QString &container, QRectF rect,
 Row button(const QString &name, QRectF rect, bool visible, const QString &caption,
            bool autoSize = false)
 {
-    return label(name, -1, "Picture1", rect, visible, caption, "Arial", 9.75, false,
-                 Qt::AlignRight, Black, autoSize);
+    return label(name, -1, "Picture1", rect, visible, caption, "Arial", 9.75, false, Qt::AlignRight,
+                 Black, autoSize);
 }
 
 struct Panel
@@ -116,18 +116,18 @@ void addBars(QVector<Row> &table)
         qint32 color;
     };
     const Bar bars[] = {
-        {9, 3975, 420, rgb(0, 0, 255)},     {8, 3510, 420, rgb(128, 128, 255)},
-        {7, 3045, 420, rgb(192, 0, 192)},   {4, 1635, 420, rgb(128, 255, 255)},
-        {5, 2100, 430, rgb(192, 0, 192)},   {6, 2580, 420, rgb(128, 0, 128)},
-        {3, 1170, 420, rgb(128, 128, 0)},   {2, 705, 420, rgb(128, 128, 0)},
+        {9, 3975, 420, rgb(0, 0, 255)},   {8, 3510, 420, rgb(128, 128, 255)},
+        {7, 3045, 420, rgb(192, 0, 192)}, {4, 1635, 420, rgb(128, 255, 255)},
+        {5, 2100, 430, rgb(192, 0, 192)}, {6, 2580, 420, rgb(128, 0, 128)},
+        {3, 1170, 420, rgb(128, 128, 0)}, {2, 705, 420, rgb(128, 128, 0)},
         {1, 240, 420, rgb(128, 128, 0)},
     };
     for (const Bar &bar : bars)
-        table.append(box("PicBar", bar.index, "Picture3", {0, bar.top, 255, bar.height}, true,
-                         bar.color));
+        table.append(
+            box("PicBar", bar.index, "Picture3", {0, bar.top, 255, bar.height}, true, bar.color));
     for (int i = 1; i <= 9; ++i)
-        table.append(box("Marker", i - 1, QStringLiteral("PicBar(%1)").arg(i),
-                         {150, 0, 105, 615}, true, ColorValue::White));
+        table.append(box("Marker", i - 1, QStringLiteral("PicBar(%1)").arg(i), {150, 0, 105, 615},
+                         true, ColorValue::White));
 }
 
 QVector<Row> makeTable()
@@ -149,11 +149,9 @@ QVector<Row> makeTable()
       << box("PicNum", -1, "Picture1", {1920, 840, 6135, 1680}, true, Black)
       << box("Picture3", -1, "Picture1", {1800, 3240, 10215, 4575}, false, Black)
       << box("Picture2", 1, "Picture1", {8200, 970, 1770, 645}, true, Black, "pill_pink", true)
-      << box("Picture2", 2, "Picture1", {10200, 970, 1770, 645}, true, Black, "pill_yellow",
-             true)
+      << box("Picture2", 2, "Picture1", {10200, 970, 1770, 645}, true, Black, "pill_yellow", true)
       << box("Picture2", 3, "Picture1", {8200, 1710, 1770, 645}, true, Black, "pill_blue")
-      << box("Picture2", 4, "Picture1", {10200, 1710, 1770, 645}, true, Black,
-             "pill_lavender")
+      << box("Picture2", 4, "Picture1", {10200, 1710, 1770, 645}, true, Black, "pill_lavender")
       << button("Label17", {750, 6810, 780, 240}, true, Captions::OptionsGerman)
       << image("Image9", "Picture1", {90, 6690, 1500, 375}, true)
       << image("Image8", "Picture1", {11370, 2550, 585, 255}, true, true)

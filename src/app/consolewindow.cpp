@@ -19,22 +19,15 @@
 #include <QScreen>
 
 ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
-    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint),
-      services_(services),
-      settings_(services.store),
-      wave_(services.sound, services.waveDirectory),
-      program_(program),
-      c_(ConsoleLayout::build(this)),
-      panels_(c_, services.random, Timer3),
+    : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), services_(services),
+      settings_(services.store), wave_(services.sound, services.waveDirectory), program_(program),
+      c_(ConsoleLayout::build(this)), panels_(c_, services.random, Timer3),
       flicker_(c_, services.random, Timer2),
       cycling_(c_, services.random, Timer1, [this]() -> PictureStore & { return images(); }),
-      stardate_(*c_.Label14, services.clock),
-      drag_(*this, c_, state_),
-      ramp_(c_, state_, settings_),
-      alerts_(c_, state_, program_, ramp_),
+      stardate_(*c_.Label14, services.clock), drag_(*this, c_, state_),
+      ramp_(c_, state_, settings_), alerts_(c_, state_, program_, ramp_),
       bars_(c_, state_, program_, services.random, services.delay, wave_, ramp_, alerts_),
-      barSettings_(program_, settings_, wave_, ramp_),
-      power_(*this, bars_, ramp_)
+      barSettings_(program_, settings_, wave_, ramp_), power_(*this, bars_, ramp_)
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -48,8 +41,8 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
     {
         QTimer *timer;
         int interval;
-    } timers[] = {{&Timer1, 600}, {&Timer2, 600}, {&Timer3, 600},
-                  {&Timer4, 1000}, {&Timer5, 50}, {&Timer6, 100}};
+    } timers[] = {{&Timer1, 600},  {&Timer2, 600}, {&Timer3, 600},
+                  {&Timer4, 1000}, {&Timer5, 50},  {&Timer6, 100}};
     for (const auto &entry : timers) {
         entry.timer->setTimerType(Qt::PreciseTimer);
         entry.timer->setInterval(entry.interval);

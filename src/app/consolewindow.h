@@ -45,7 +45,6 @@ public:
     ColourFlicker &flicker() { return flicker_; }
     PictureCycling &cycling() { return cycling_; }
     Stardate &stardate() { return stardate_; }
-    WindowDrag &drag() { return drag_; }
     ColourRamp &ramp() { return ramp_; }
     AlertColouring &alerts() { return alerts_; }
     BarGraph &bars() { return bars_; }

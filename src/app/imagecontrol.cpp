@@ -2,9 +2,7 @@
 
 #include <QPainter>
 
-ImageControl::ImageControl(QWidget *container) : TwipControl(container)
-{
-}
+ImageControl::ImageControl(QWidget *container) : TwipControl(container) {}
 
 void ImageControl::setPicture(const QPixmap &picture)
 {

@@ -4,9 +4,7 @@
 
 #include <QMouseEvent>
 
-TwipControl::TwipControl(QWidget *container) : QWidget(container)
-{
-}
+TwipControl::TwipControl(QWidget *container) : QWidget(container) {}
 
 void TwipControl::setTwipLeft(double left)
 {

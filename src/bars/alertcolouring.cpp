@@ -13,8 +13,7 @@ constexpr float LowZone = 1000;
 AlertColouring::AlertColouring(const ConsoleControls &controls, const ConsoleState &state,
                                const ProgramState &program, ColourRamp &ramp)
     : c_(controls), state_(state), program_(program), ramp_(ramp)
-{
-}
+{}
 
 bool AlertColouring::active(int i) const
 {

@@ -20,10 +20,9 @@ constexpr double CollapseStep = 400;
 BarGraph::BarGraph(const ConsoleControls &controls, ConsoleState &state,
                    const ProgramState &program, RandomSource &random, Delay &delay,
                    WavePlayer &wave, ColourRamp &ramp, AlertColouring &alerts)
-    : c_(controls), state_(state), program_(program), random_(random), delay_(delay),
-      wave_(wave), ramp_(ramp), alerts_(alerts)
-{
-}
+    : c_(controls), state_(state), program_(program), random_(random), delay_(delay), wave_(wave),
+      ramp_(ramp), alerts_(alerts)
+{}
 
 double BarGraph::widthOf(int i) const
 {

@@ -8,8 +8,7 @@
 BarSettings::BarSettings(ProgramState &program, Settings &settings, WavePlayer &wave,
                          ColourRamp &ramp)
     : program_(program), settings_(settings), wave_(wave), ramp_(ramp)
-{
-}
+{}
 
 void BarSettings::image2Click()
 {

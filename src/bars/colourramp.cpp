@@ -9,8 +9,7 @@
 ColourRamp::ColourRamp(const ConsoleControls &controls, ConsoleState &state,
                        const Settings &settings)
     : c_(controls), state_(state), settings_(settings)
-{
-}
+{}
 
 void ColourRamp::SplitColor(qint32 colour, qint16 &red, qint16 &green, qint16 &blue)
 {

@@ -6,11 +6,9 @@
 
 #include <QTimer>
 
-ColourFlicker::ColourFlicker(const ConsoleControls &controls, RandomSource &random,
-                             QTimer &Timer2)
+ColourFlicker::ColourFlicker(const ConsoleControls &controls, RandomSource &random, QTimer &Timer2)
     : c_(controls), random_(random), Timer2_(Timer2)
-{
-}
+{}
 
 void ColourFlicker::timer2Tick()
 {

@@ -9,8 +9,8 @@
 
 qint64 NumberPanels::maximumOf(int p)
 {
-    static const qint64 maxima[] = {99999, 99, 99999, 99, 999, 999,
-                                    99999, 99, 99,    9999, 999999999999999LL};
+    static const qint64 maxima[] = {
+        99999, 99, 99999, 99, 999, 999, 99999, 99, 99, 9999, 999999999999999LL};
     return maxima[p - 1];
 }
 
@@ -21,8 +21,7 @@ QString NumberPanels::numberText(qint64 value)
 
 NumberPanels::NumberPanels(const ConsoleControls &controls, RandomSource &random, QTimer &Timer3)
     : c_(controls), random_(random), Timer3_(Timer3)
-{
-}
+{}
 
 void NumberPanels::timer3Tick()
 {

@@ -9,8 +9,7 @@
 PictureCycling::PictureCycling(const ConsoleControls &controls, RandomSource &random,
                                QTimer &Timer1, std::function<PictureStore &()> Images)
     : c_(controls), random_(random), Timer1_(Timer1), Images_(std::move(Images))
-{
-}
+{}
 
 void PictureCycling::timer1Tick()
 {

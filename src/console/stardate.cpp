@@ -5,9 +5,7 @@
 
 #include <QDateTime>
 
-Stardate::Stardate(CaptionLabel &Label14, const Clock &clock) : Label14_(Label14), clock_(clock)
-{
-}
+Stardate::Stardate(CaptionLabel &Label14, const Clock &clock) : Label14_(Label14), clock_(clock) {}
 
 void Stardate::timer4Tick()
 {
@@ -21,7 +19,9 @@ QString Stardate::StardateText(const Clock &clock)
     const QDateTime now = clock.localNow();
     const QDate date = now.date();
     const QTime time = now.time();
-    const auto twoDigits = [](int value) { return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0')); };
+    const auto twoDigits = [](int value) {
+        return QStringLiteral("%1").arg(value, 2, 10, QLatin1Char('0'));
+    };
     return QString::number(date.year()).right(1) + twoDigits(date.month()) + twoDigits(date.day()) +
            QLatin1Char('.') + twoDigits(time.hour()) + twoDigits(time.minute());
 }

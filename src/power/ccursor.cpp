@@ -5,9 +5,7 @@
 #include <QScreen>
 #include <QWidget>
 
-cCursor::cCursor(PointerService &pointer) : pointer_(pointer)
-{
-}
+cCursor::cCursor(PointerService &pointer) : pointer_(pointer) {}
 
 qint32 cCursor::X() const
 {
@@ -39,6 +37,7 @@ void cCursor::SnapTo(const QWidget *ctl)
 // twips, so the rectangles need no conversion through twips.
 void cCursor::ClipTo(const QWidget *ToCtl)
 {
+    // Without a control the rectangle stays empty and is applied as it is.
     QRect area;
     if (ToCtl && ToCtl->isWindow())
         area = ToCtl->frameGeometry();

@@ -48,18 +48,17 @@ void DesktopPointer::confine(const QRect &screenPixels)
     const auto native = [ratio](int pixels) { return int(std::lround(pixels * ratio)); };
     const xcb_window_t window = xcb_generate_id(connection);
     const uint32_t overrideRedirect = 1;
-    xcb_create_window(connection, XCB_COPY_FROM_PARENT, window, root,
-                      int16_t(native(screenPixels.x())), int16_t(native(screenPixels.y())),
-                      uint16_t(std::max(1, native(screenPixels.width()))),
-                      uint16_t(std::max(1, native(screenPixels.height()))), 0,
-                      XCB_WINDOW_CLASS_INPUT_ONLY, XCB_COPY_FROM_PARENT,
-                      XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
+    xcb_create_window(
+        connection, XCB_COPY_FROM_PARENT, window, root, int16_t(native(screenPixels.x())),
+        int16_t(native(screenPixels.y())), uint16_t(std::max(1, native(screenPixels.width()))),
+        uint16_t(std::max(1, native(screenPixels.height()))), 0, XCB_WINDOW_CLASS_INPUT_ONLY,
+        XCB_COPY_FROM_PARENT, XCB_CW_OVERRIDE_REDIRECT, &overrideRedirect);
     const uint32_t bottom = XCB_STACK_MODE_BELOW;
     xcb_configure_window(connection, window, XCB_CONFIG_WINDOW_STACK_MODE, &bottom);
     xcb_map_window(connection, window);
     const xcb_grab_pointer_cookie_t grab =
-        xcb_grab_pointer(connection, 1, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC,
-                         window, XCB_NONE, XCB_CURRENT_TIME);
+        xcb_grab_pointer(connection, 1, root, 0, XCB_GRAB_MODE_ASYNC, XCB_GRAB_MODE_ASYNC, window,
+                         XCB_NONE, XCB_CURRENT_TIME);
     xcb_discard_reply(connection, grab.sequence);
     if (confineWindow_ != 0)
         xcb_destroy_window(connection, confineWindow_);

@@ -12,8 +12,7 @@
 
 PowerSwitch::PowerSwitch(ConsoleWindow &console, BarGraph &bars, ColourRamp &ramp)
     : console_(console), bars_(bars), ramp_(ramp)
-{
-}
+{}
 
 void PowerSwitch::label15Click()
 {
@@ -58,8 +57,8 @@ void PowerSwitch::powerOn()
 void PowerSwitch::showBarSection(bool visible)
 {
     ConsoleControls &c = console_.controls();
-    for (QWidget *control : std::initializer_list<QWidget *>{c.Picture3, c.Label12, c.Image1,
-                                                             c.Label16, c.Image6})
+    for (QWidget *control :
+         std::initializer_list<QWidget *>{c.Picture3, c.Label12, c.Image1, c.Label16, c.Image6})
         control->setVisible(visible);
 }
 
@@ -93,8 +92,7 @@ void PowerSwitch::picture2Click(int index)
             console_.centrePicture1();
         } else if (state & Qt::WindowMaximized) {
             console_.setWindowState(Qt::WindowNoState);
-            c.Picture1->setTwipGeometry(
-                {0, 0, c.Picture1->twipWidth(), c.Picture1->twipHeight()});
+            c.Picture1->setTwipGeometry({0, 0, c.Picture1->twipWidth(), c.Picture1->twipHeight()});
         }
     } else if (index == 1) {
         minimise();

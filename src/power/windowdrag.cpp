@@ -21,14 +21,12 @@ WindowDrag::WindowDrag(QWidget &Form1, const ConsoleControls &controls, ConsoleS
         for (int i = 1; i <= 7; ++i)
             panels << controls.Panel[p][i];
     for (TwipControl *panel : panels) {
-        QObject::connect(panel, &TwipControl::pressed, &Form1,
-                         [this](Qt::MouseButton button, QPointF twips) {
-                             panelMouseDown(button, twips);
-                         });
-        QObject::connect(panel, &TwipControl::moved, &Form1,
-                         [this](Qt::MouseButtons buttons, QPointF twips) {
-                             panelMouseMove(buttons, twips);
-                         });
+        QObject::connect(
+            panel, &TwipControl::pressed, &Form1,
+            [this](Qt::MouseButton button, QPointF twips) { panelMouseDown(button, twips); });
+        QObject::connect(
+            panel, &TwipControl::moved, &Form1,
+            [this](Qt::MouseButtons buttons, QPointF twips) { panelMouseMove(buttons, twips); });
     }
 }
 

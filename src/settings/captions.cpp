@@ -4,8 +4,7 @@
 
 namespace Captions {
 
-void ApplyEnglishCaptions(CaptionLabel *Bezeichnung6, CaptionLabel *Label17,
-                          CaptionLabel *Label15)
+void ApplyEnglishCaptions(CaptionLabel *Bezeichnung6, CaptionLabel *Label17, CaptionLabel *Label15)
 {
     Bezeichnung6->setCaption(EndEnglish);
     Label17->setCaption(OptionsEnglish);

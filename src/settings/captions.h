@@ -23,7 +23,6 @@ inline const QString Federation = QStringLiteral("United Federation of Planets")
 inline const QString Stardate = QStringLiteral("Stardate");
 
 // End, Options and Power captions of the console in English, in this order.
-void ApplyEnglishCaptions(CaptionLabel *Bezeichnung6, CaptionLabel *Label17,
-                          CaptionLabel *Label15);
+void ApplyEnglishCaptions(CaptionLabel *Bezeichnung6, CaptionLabel *Label17, CaptionLabel *Label15);
 
 } // namespace Captions

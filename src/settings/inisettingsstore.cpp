@@ -11,9 +11,7 @@ QString path(const QString &section, const QString &key)
 }
 } // namespace
 
-IniSettingsStore::IniSettingsStore() : IniSettingsStore(defaultFilePath())
-{
-}
+IniSettingsStore::IniSettingsStore() : IniSettingsStore(defaultFilePath()) {}
 
 QString IniSettingsStore::defaultFilePath()
 {
@@ -23,8 +21,7 @@ QString IniSettingsStore::defaultFilePath()
 
 IniSettingsStore::IniSettingsStore(const QString &filePath)
     : settings_(filePath, QSettings::IniFormat)
-{
-}
+{}
 
 QString IniSettingsStore::read(const QString &section, const QString &key,
                                const QString &defaultText) const

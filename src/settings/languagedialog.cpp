@@ -57,8 +57,8 @@ void flag(QWidget *dialog, const QRectF &rect, const QString &picture)
 } // namespace
 
 LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
-    : QDialog(parent, Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                          Qt::WindowCloseButtonHint),
+    : QDialog(parent,
+              Qt::Tool | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint),
       settings_(settings)
 {
     setWindowTitle(QStringLiteral("Spracheinstellungen / Languagesettings"));

@@ -7,8 +7,7 @@
 
 QtSoundPlayer::QtSoundPlayer(QObject *parent)
     : QObject(parent), hasOutput_(!QMediaDevices::audioOutputs().isEmpty())
-{
-}
+{}
 
 void QtSoundPlayer::preload(const QStringList &paths)
 {

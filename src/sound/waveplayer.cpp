@@ -7,8 +7,7 @@
 
 WavePlayer::WavePlayer(SoundPlayer &player, const QString &directory)
     : player_(player), directory_(directory)
-{
-}
+{}
 
 QString WavePlayer::pathOf(const QString &name) const
 {

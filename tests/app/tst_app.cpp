@@ -90,8 +90,8 @@ private slots:
                                    "PicOff(5)", "PicOff(6)", "PicOff(7)", "PicOff(8)"})
             QTest::newRow(hidden) << QString(hidden) << false;
         for (const char *shown : {"Picture1", "PicNum", "Picture2(1)", "Picture2(4)", "Label15",
-                                  "Label17", "Bezeichnung6", "Image2", "Image3", "Image4",
-                                  "Image7", "Image8", "Image9", "Anzeige1", "Label11(7)"})
+                                  "Label17", "Bezeichnung6", "Image2", "Image3", "Image4", "Image7",
+                                  "Image8", "Image9", "Anzeige1", "Label11(7)"})
             QTest::newRow(shown) << QString(shown) << true;
     }
     void visibilityAtStart()
@@ -110,18 +110,26 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QString>("container");
         QTest::addColumn<QRect>("pixels");
-        QTest::newRow("left column power caption")
-            << "Label15" << "Picture1" << QRect(41, 345, 0, 16);
-        QTest::newRow("power block") << "Image7" << "Picture1" << QRect(6, 322, 100, 41);
-        QTest::newRow("speed segment") << "Image8" << "Picture1" << QRect(758, 170, 39, 17);
-        QTest::newRow("thin alert segment") << "Image3" << "Picture1" << QRect(416, 192, 109, 9);
-        QTest::newRow("number area") << "PicNum" << "Picture1" << QRect(128, 56, 409, 112);
-        QTest::newRow("bar graph") << "Picture3" << "Picture1" << QRect(120, 216, 681, 305);
-        QTest::newRow("first pill") << "Picture2(1)" << "Picture1" << QRect(547, 65, 118, 43);
-        QTest::newRow("bottom row of Label1, cut by PicNum")
-            << "Label1(7)" << "PicNum" << QRect(8, 96, 33, 17);
-        QTest::newRow("bar 5 is taller") << "PicBar(5)" << "Picture3" << QRect(0, 140, 0, 29);
-        QTest::newRow("stardate line") << "Label14" << "Picture4" << QRect(0, 400, 803, 48);
+        QTest::newRow("left column power caption") << "Label15"
+                                                   << "Picture1" << QRect(41, 345, 0, 16);
+        QTest::newRow("power block") << "Image7"
+                                     << "Picture1" << QRect(6, 322, 100, 41);
+        QTest::newRow("speed segment") << "Image8"
+                                       << "Picture1" << QRect(758, 170, 39, 17);
+        QTest::newRow("thin alert segment") << "Image3"
+                                            << "Picture1" << QRect(416, 192, 109, 9);
+        QTest::newRow("number area") << "PicNum"
+                                     << "Picture1" << QRect(128, 56, 409, 112);
+        QTest::newRow("bar graph") << "Picture3"
+                                   << "Picture1" << QRect(120, 216, 681, 305);
+        QTest::newRow("first pill") << "Picture2(1)"
+                                    << "Picture1" << QRect(547, 65, 118, 43);
+        QTest::newRow("bottom row of Label1, cut by PicNum") << "Label1(7)"
+                                                             << "PicNum" << QRect(8, 96, 33, 17);
+        QTest::newRow("bar 5 is taller") << "PicBar(5)"
+                                         << "Picture3" << QRect(0, 140, 0, 29);
+        QTest::newRow("stardate line") << "Label14"
+                                       << "Picture4" << QRect(0, 400, 803, 48);
     }
     void controlsSitInTheirContainersInPixels()
     {

@@ -45,42 +45,54 @@ private slots:
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
         QTest::addColumn<QList<qint32>>("colours");
-        QTest::newRow("defaults")
-            << "16744703" << "8388863"
-            << QList<qint32>{0xFF80FF, 0xF172FF, 0xE364FF, 0xD556FF, 0xC748FF,
-                             0xB93AFF, 0xAB2CFF, 0x9D1EFF, 0x8F10FF};
+        QTest::newRow("defaults") << "16744703"
+                                  << "8388863"
+                                  << QList<qint32>{0xFF80FF, 0xF172FF, 0xE364FF, 0xD556FF, 0xC748FF,
+                                                   0xB93AFF, 0xAB2CFF, 0x9D1EFF, 0x8F10FF};
         QList<qint32> greys;
         for (int level : {0, 28, 56, 84, 112, 140, 168, 196, 224})
             greys << rgb(level, level, level);
-        QTest::newRow("black to white") << "0" << "16777215" << greys;
+        QTest::newRow("black to white") << "0"
+                                        << "16777215" << greys;
         QList<qint32> redToBlue;
         const int reds[] = {255, 227, 199, 171, 143, 115, 87, 59, 31};
         const int blues[] = {0, 28, 56, 84, 112, 140, 168, 196, 224};
         for (int i = 0; i < 9; ++i)
             redToBlue << rgb(reds[i], 0, blues[i]);
-        QTest::newRow("red to blue") << "255" << "16711680" << redToBlue;
-        QTest::newRow("equal colours") << "4227327" << "4227327"
-                                       << QList<qint32>(9, 4227327);
+        QTest::newRow("red to blue") << "255"
+                                     << "16711680" << redToBlue;
+        QTest::newRow("equal colours") << "4227327"
+                                       << "4227327" << QList<qint32>(9, 4227327);
         QTest::newRow("difference of 4 stays constant")
             << QString::number(rgb(100, 50, 20)) << QString::number(rgb(104, 46, 20))
             << QList<qint32>(9, rgb(100, 50, 20));
         QList<qint32> byOne;
         for (int i = 0; i < 9; ++i)
             byOne << rgb(i, 0, 0);
-        QTest::newRow("difference of 5 moves one a bar, past the last colour")
-            << "0" << "5" << byOne;
+        QTest::newRow("difference of 5 moves one a bar, past the last colour") << "0"
+                                                                               << "5" << byOne;
         QList<qint32> belowZero;
         for (int red : {5, 4, 3, 2, 1, 0, 0, 0, 0})
             belowZero << rgb(red, 0, 0);
-        QTest::newRow("a component below 0 paints as 0") << "5" << "0" << belowZero;
+        QTest::newRow("a component below 0 paints as 0") << "5"
+                                                         << "0" << belowZero;
         QList<qint32> aboveTop;
         for (int red : {250, 251, 252, 253, 254, 255, 255, 255, 255})
             aboveTop << rgb(red, 0, 0);
-        QTest::newRow("a component above 255 paints as 255") << "250" << "255" << aboveTop;
+        QTest::newRow("a component above 255 paints as 255") << "250"
+                                                             << "255" << aboveTop;
         QTest::newRow("a first colour that is not a number is black")
-            << "pink" << "255" << QList<qint32>{0, rgb(28, 0, 0), rgb(56, 0, 0), rgb(84, 0, 0),
-                                                rgb(112, 0, 0), rgb(140, 0, 0), rgb(168, 0, 0),
-                                                rgb(196, 0, 0), rgb(224, 0, 0)};
+            << "pink"
+            << "255"
+            << QList<qint32>{0,
+                             rgb(28, 0, 0),
+                             rgb(56, 0, 0),
+                             rgb(84, 0, 0),
+                             rgb(112, 0, 0),
+                             rgb(140, 0, 0),
+                             rgb(168, 0, 0),
+                             rgb(196, 0, 0),
+                             rgb(224, 0, 0)};
     }
     void ramp()
     {
@@ -137,8 +149,8 @@ private slots:
         QTest::newRow("both zones, low") << 1 << 1 << 800.0 << false << true << false;
         QTest::newRow("both zones, high: red only when growing")
             << 1 << 1 << 9800.0 << true << false << false;
-        QTest::newRow("both zones, exactly 1000 stays") << 1 << 1 << 1000.0 << false << false
-                                                        << false;
+        QTest::newRow("both zones, exactly 1000 stays")
+            << 1 << 1 << 1000.0 << false << false << false;
         QTest::newRow("both zones, middle") << 1 << 1 << 5000.0 << false << false << true;
         QTest::newRow("mode 2 counts as high zone only")
             << 1 << 2 << 800.0 << false << false << true;
@@ -326,9 +338,9 @@ private slots:
         f.console->bars().label12Click(); // started again
         f.console->bars().label16Click(); // reset of the stopped graph
         f.console->bars().label12Click(); // a first start again
-        QCOMPARE(f.sound.events, QStringList({"play 8.wav", "play 1.wav", "play 1.wav",
-                                              "play 1.wav", "play 10.wav", "play 8.wav",
-                                              "play 1.wav"}));
+        QCOMPARE(f.sound.events,
+                 QStringList({"play 8.wav", "play 1.wav", "play 1.wav", "play 1.wav", "play 10.wav",
+                              "play 8.wav", "play 1.wav"}));
     }
 
     void resetOfARunningGraphCollapsesAndGoesOn()

@@ -74,11 +74,18 @@ void PowerTests::powerCaptionsFollowTheirOwnLanguageTest_data()
     QTest::addColumn<QString>("onCaption");
     QTest::addColumn<QString>("offCaption");
     QTest::addColumn<QString>("endCaption");
-    QTest::newRow("1") << QByteArray("1") << "&Power an" << "&Power aus" << "&Ende";
-    QTest::newRow("0") << QByteArray("0") << "&Power on" << "&Power off" << "&End";
+    QTest::newRow("1") << QByteArray("1") << "&Power an"
+                       << "&Power aus"
+                       << "&Ende";
+    QTest::newRow("0") << QByteArray("0") << "&Power on"
+                       << "&Power off"
+                       << "&End";
     QTest::newRow("2: dialog left without OK") << QByteArray("2") << "&Power on"
-                                               << "&Power off" << "&Ende";
-    QTest::newRow("5") << QByteArray("5") << "&Power on" << "&Power off" << "&Ende";
+                                               << "&Power off"
+                                               << "&Ende";
+    QTest::newRow("5") << QByteArray("5") << "&Power on"
+                       << "&Power off"
+                       << "&Ende";
 }
 
 void PowerTests::powerCaptionsFollowTheirOwnLanguageTest()

@@ -62,7 +62,8 @@ private slots:
         QTest::newRow("infinity") << "inf" << std::optional<qint16>();
         QTest::newRow("not a number") << "nan" << std::optional<qint16>();
         QTest::newRow("comma") << "1,5" << std::optional<qint16>();
-        QTest::newRow("binary junk") << QString::fromLatin1("\x01\xff\x7f") << std::optional<qint16>();
+        QTest::newRow("binary junk")
+            << QString::fromLatin1("\x01\xff\x7f") << std::optional<qint16>();
     }
     void int16Conversion()
     {
@@ -231,9 +232,12 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("OK at once keeps Deutsch") << "" << "1";
-        QTest::newRow("Alt+E then OK") << "E" << "0";
-        QTest::newRow("Alt+E, Alt+D, OK") << "ED" << "1";
+        QTest::newRow("OK at once keeps Deutsch") << ""
+                                                  << "1";
+        QTest::newRow("Alt+E then OK") << "E"
+                                       << "0";
+        QTest::newRow("Alt+E, Alt+D, OK") << "ED"
+                                          << "1";
     }
     void languageDialogStoresTheChoice()
     {
@@ -273,7 +277,8 @@ private slots:
         QTest::addColumn<QByteArray>("stored");
         QTest::addColumn<QStringList>("captions"); // End, Options, Power
         const QStringList german{"&Ende", "&Optionen", "&Power aus"};
-        QTest::newRow("English") << QByteArray("0") << QStringList{"&End", "&Options", "&Power off"};
+        QTest::newRow("English") << QByteArray("0")
+                                 << QStringList{"&End", "&Options", "&Power off"};
         QTest::newRow("German") << QByteArray("1") << german;
         QTest::newRow("5 stays German") << QByteArray("5") << german;
     }
@@ -296,8 +301,10 @@ private slots:
         QTest::addColumn<bool>("english");
         QTest::addColumn<QString>("endCaption");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("English chosen") << true << "&End" << "0";
-        QTest::newRow("Deutsch chosen") << false << "&Ende" << "1";
+        QTest::newRow("English chosen") << true << "&End"
+                                        << "0";
+        QTest::newRow("Deutsch chosen") << false << "&Ende"
+                                        << "1";
     }
     void firstRunAsksBeforeTheConsoleShows()
     {

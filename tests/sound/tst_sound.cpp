@@ -113,10 +113,9 @@ private slots:
         bool clicked = false;
         button.installEventFilter(this);
         connect(this, &TstSound::mousePressed, this, [&] { clicked = true; });
-        QCoreApplication::postEvent(&button, new QMouseEvent(QEvent::MouseButtonPress,
-                                                             QPointF(1, 1), QPointF(1, 1),
-                                                             Qt::LeftButton, Qt::LeftButton,
-                                                             Qt::NoModifier));
+        QCoreApplication::postEvent(
+            &button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1),
+                                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
         QVERIFY(delay.wait(0.05));
         QVERIFY(timerRan);
         QVERIFY(clicked);

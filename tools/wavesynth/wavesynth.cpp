@@ -75,11 +75,11 @@ Samples softNoise(double seconds, double cutoffHz, std::uint32_t seed)
     Samples out(sampleCount(seconds));
     std::uint32_t state = seed;
     double filtered = 0.0;
-    for (double& x : out) {
+    for (double &x : out) {
         state ^= state << 13;
         state ^= state >> 17;
         state ^= state << 5;
-        const double white = state / 2147483648.0 - 1.0;  // in [-1, 1)
+        const double white = state / 2147483648.0 - 1.0; // in [-1, 1)
         filtered += k * (white - filtered);
         x = filtered;
     }
@@ -90,7 +90,7 @@ Samples softNoise(double seconds, double cutoffHz, std::uint32_t seed)
 
 // Raised-cosine fade-in and fade-out, so a sound never starts or stops on a
 // jump in level (which would be heard as a click).
-void envelope(Samples& s, double attack, double release)
+void envelope(Samples &s, double attack, double release)
 {
     const std::size_t n = s.size();
     const std::size_t a = std::min(sampleCount(attack), n);
@@ -106,7 +106,7 @@ void envelope(Samples& s, double attack, double release)
 
 // Exponential fade in which the level falls by 60 dB over `seconds`, like the
 // ring of a struck bell.
-void decay(Samples& s, double seconds)
+void decay(Samples &s, double seconds)
 {
     const double rate = std::log(1000.0) / (seconds * kSampleRate);
     for (std::size_t i = 0; i < s.size(); ++i)
@@ -115,7 +115,7 @@ void decay(Samples& s, double seconds)
 
 // Adds `src`, scaled by `gain`, into `dst` from `atSeconds` on; dst grows as
 // needed, so sounds can be laid out on a timeline.
-void mixInto(Samples& dst, const Samples& src, double atSeconds, double gain = 1.0)
+void mixInto(Samples &dst, const Samples &src, double atSeconds, double gain = 1.0)
 {
     const std::size_t start = sampleCount(atSeconds);
     if (dst.size() < start + src.size())
@@ -125,7 +125,7 @@ void mixInto(Samples& dst, const Samples& src, double atSeconds, double gain = 1
 }
 
 // Scales the sound so that its loudest sample sits at kPeakDbfs.
-void normalise(Samples& s)
+void normalise(Samples &s)
 {
     double peak = 0.0;
     for (double x : s)
@@ -133,7 +133,7 @@ void normalise(Samples& s)
     if (peak <= 0.0)
         return;
     const double gain = std::pow(10.0, kPeakDbfs / 20.0) / peak;
-    for (double& x : s)
+    for (double &x : s)
         x *= gain;
 }
 
@@ -223,9 +223,9 @@ Samples blackScreenChime()
     const double length = 0.9;
     Samples out;
     mixInto(out, partial(220.0, length, 1.2), 0.0);
-    mixInto(out, partial(220.8, length, 1.0), 0.0, 0.5);  // slight beat = shimmer
+    mixInto(out, partial(220.8, length, 1.0), 0.0, 0.5); // slight beat = shimmer
     mixInto(out, partial(440.0, length, 0.6), 0.0, 0.3);
-    mixInto(out, partial(607.2, length, 0.35), 0.0, 0.12);  // 2.76x: bell colour
+    mixInto(out, partial(607.2, length, 0.35), 0.0, 0.12); // 2.76x: bell colour
     envelope(out, 0.015, 0.2);
     return out;
 }
@@ -234,7 +234,7 @@ Samples blackScreenChime()
 
 // Writes the samples (in [-1, 1]) as a mono 16-bit PCM RIFF/WAVE file.
 // Returns false if the file could not be written.
-bool writeWav(const std::filesystem::path& path, const Samples& samples)
+bool writeWav(const std::filesystem::path &path, const Samples &samples)
 {
     constexpr std::uint32_t channels = 1;
     constexpr std::uint32_t bitsPerSample = 16;
@@ -251,20 +251,20 @@ bool writeWav(const std::filesystem::path& path, const Samples& samples)
     };
 
     bytes += "RIFF";
-    put(36 + dataBytes, 4);  // size of everything after this field
+    put(36 + dataBytes, 4); // size of everything after this field
     bytes += "WAVEfmt ";
-    put(16, 4);  // fmt chunk size
-    put(1, 2);   // format 1 = integer PCM
+    put(16, 4); // fmt chunk size
+    put(1, 2);  // format 1 = integer PCM
     put(channels, 2);
     put(rate, 4);
-    put(rate * blockAlign, 4);  // bytes per second
+    put(rate * blockAlign, 4); // bytes per second
     put(blockAlign, 2);
     put(bitsPerSample, 2);
     bytes += "data";
     put(dataBytes, 4);
     for (double x : samples) {
         const long level = std::lround(std::clamp(x, -1.0, 1.0) * 32767.0);
-        put(static_cast<std::uint16_t>(level), 2);  // two's complement bits
+        put(static_cast<std::uint16_t>(level), 2); // two's complement bits
     }
 
     std::ofstream file(path, std::ios::binary);
@@ -273,14 +273,15 @@ bool writeWav(const std::filesystem::path& path, const Samples& samples)
     return !file.fail();
 }
 
-struct Sound {
-    const char* fileName;
+struct Sound
+{
+    const char *fileName;
     Samples (*make)();
 };
 
-}  // namespace
+} // namespace
 
-int main(int argc, char* argv[])
+int main(int argc, char *argv[])
 {
     if (argc != 2) {
         std::cerr << "usage: wavesynth OUTDIR\n";
@@ -297,13 +298,10 @@ int main(int argc, char* argv[])
     }
 
     const Sound sounds[] = {
-        {"1.wav", buttonChirp},
-        {"2.wav", minimiseSwoop},
-        {"8.wav", powerUpArpeggio},
-        {"10.wav", powerDownSweep},
-        {"13.wav", blackScreenChime},
+        {"1.wav", buttonChirp},     {"2.wav", minimiseSwoop},     {"8.wav", powerUpArpeggio},
+        {"10.wav", powerDownSweep}, {"13.wav", blackScreenChime},
     };
-    for (const Sound& sound : sounds) {
+    for (const Sound &sound : sounds) {
         Samples samples = sound.make();
         normalise(samples);
         const std::filesystem::path path = outDir / sound.fileName;
