@@ -30,7 +30,9 @@ void CaptionLabel::setForeColor(qint32 color)
     if (color == foreColor_)
         return;
     foreColor_ = color;
-    update();
+    // A blank caption shows no colour: nothing to repaint.
+    if (!caption_.isEmpty())
+        update();
 }
 
 void CaptionLabel::setAlignment(Qt::Alignment alignment)

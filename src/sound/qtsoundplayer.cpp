@@ -5,9 +5,18 @@
 #include <QSoundEffect>
 #include <QUrl>
 
-QtSoundPlayer::QtSoundPlayer(QObject *parent)
-    : QObject(parent), hasOutput_(!QMediaDevices::audioOutputs().isEmpty())
-{}
+// Asking for the outputs makes the audio backend complain on the terminal when
+// the machine has no sound server; no sound is not an error for the console.
+static bool hasAudioOutput()
+{
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
+    const bool found = !QMediaDevices::audioOutputs().isEmpty();
+    qInstallMessageHandler(previous);
+    return found;
+}
+
+QtSoundPlayer::QtSoundPlayer(QObject *parent) : QObject(parent), hasOutput_(hasAudioOutput()) {}
 
 void QtSoundPlayer::preload(const QStringList &paths)
 {

@@ -42,27 +42,16 @@ void loadWithLanguage(ConsoleFixture &f, const QByteArray &german)
 
 } // namespace
 
-void PowerTests::powerOnShowsTheBarSection_data()
-{
-    QTest::addColumn<QByteArray>("german");
-    QTest::addColumn<QString>("onCaption");
-    QTest::newRow("German") << QByteArray("1") << "&Power an";
-    QTest::newRow("English") << QByteArray("0") << "&Power on";
-}
-
 void PowerTests::powerOnShowsTheBarSection()
 {
-    QFETCH(QByteArray, german);
-    QFETCH(QString, onCaption);
     ConsoleFixture f;
-    loadWithLanguage(f, german);
+    f.load();
     QVERIFY(!barSectionShown(f));
     f.c().PicBar[3]->setTwipWidth(700);
     f.console->power().label15Click();
     QVERIFY(barSectionShown(f));
     QCOMPARE(widths(f), QList<double>(9, 0));
     QCOMPARE(f.c().Label12->caption(), QString("&Start"));
-    QCOMPARE(f.c().Label15->caption(), onCaption);
     QCOMPARE(f.c().PicBar[1]->backColor(), 0xFF80FF);
     QCOMPARE(f.state().BarColor[9], QString("9375999"));
     QCOMPARE(f.sound.events, QStringList({"play 1.wav"}));
@@ -192,18 +181,6 @@ void PowerTests::secondPowerClickDuringTheCollapse()
     QCOMPARE(f.recordingDelay.waits.size(), 4);
     QVERIFY(!barSectionShown(f));
     QCOMPARE(f.c().Label15->caption(), QString("&Power aus"));
-}
-
-void PowerTests::clicksOnCaptionAndBlockDoTheSame()
-{
-    ConsoleFixture f;
-    f.load();
-    QTest::mouseClick(f.c().Image7, Qt::LeftButton, {}, QPoint(5, 5));
-    QVERIFY(barSectionShown(f));
-    QTest::mouseClick(f.c().Label15, Qt::LeftButton);
-    QVERIFY(!barSectionShown(f));
-    QTest::mouseClick(f.c().Label15, Qt::RightButton);
-    QVERIFY(!barSectionShown(f));
 }
 
 void PowerTests::windowButtons()

@@ -8,7 +8,6 @@ class PowerTests : public QObject
     Q_OBJECT
 
 private slots:
-    void powerOnShowsTheBarSection_data();
     void powerOnShowsTheBarSection();
     void powerCaptionsFollowTheirOwnLanguageTest_data();
     void powerCaptionsFollowTheirOwnLanguageTest();
@@ -16,7 +15,6 @@ private slots:
     void powerOffSoundDependsOnAStartSinceTheLastPowerOff();
     void powerOffStopsARunningGraph();
     void secondPowerClickDuringTheCollapse();
-    void clicksOnCaptionAndBlockDoTheSame();
     void windowButtons();
 
     void endSequence_data();

@@ -36,23 +36,6 @@ private slots:
         QCOMPARE(player.events, QStringList({"play 1.wav", "play 1.wav", "stop"}));
     }
 
-    void playWaveOfAFolderIsSilent()
-    {
-        QTemporaryDir dir;
-        QVERIFY(QDir(dir.path()).mkdir("8.wav"));
-        RecordingSoundPlayer player;
-        WavePlayer waves(player, dir.path());
-        waves.PlayWave("8.wav");
-        QVERIFY(player.events.isEmpty());
-    }
-
-    void playWaveLooksBesideTheProgram()
-    {
-        RecordingSoundPlayer player;
-        WavePlayer waves(player, QCoreApplication::applicationDirPath());
-        QCOMPARE(waves.pathOf("13.wav"), QCoreApplication::applicationDirPath() + "/13.wav");
-    }
-
     void realPlayerCopesWithoutAudioOutputOrFile()
     {
         QtSoundPlayer player;
@@ -139,18 +122,6 @@ private slots:
         // The outer wait cannot return before the inner one it contains.
         QVERIFY(innerElapsed >= 80);
         QVERIFY(outerClock.elapsed() >= innerElapsed);
-    }
-
-    void recordingDelayRunsTheHookInsteadOfWaiting()
-    {
-        RecordingDelay delay;
-        QList<int> calls;
-        delay.during = [&](int index) { calls << index; };
-        QVERIFY(delay.wait(0.01));
-        QVERIFY(delay.wait(0));
-        QVERIFY(delay.wait(0.15));
-        QCOMPARE(delay.waits, QList<double>({0.01, 0.15}));
-        QCOMPARE(calls, QList<int>({0, 1}));
     }
 
     // Ending the program makes every running wait return and every later
