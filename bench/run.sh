@@ -6,15 +6,21 @@
 #   bench/run.sh PATH/TO/korva-interface
 #
 # Per scenario: CPU as a percentage of one core over MEASURE_S seconds after
-# SETTLE_S seconds, peak resident memory (VmHWM) at the end, and optionally the
-# bar steps per second. Start-up is the median time from launch to the console
-# window being visible. The table goes to stdout and to bench/out/latest.txt.
+# SETTLE_S seconds, peak resident memory (VmHWM) at the end, the growth of the
+# resident memory (VmRSS) from the start of the measurement to its end, and
+# optionally the bar steps per second. Start-up is the median time from launch
+# to the console window being visible. The table goes to stdout and to
+# bench/out/latest.txt.
 #
 # Scenarios are the functions scenario_NAME listed in SCENARIOS, run after the
 # console is visible (to click artwork pixel X,Y:
 # xdotool mousemove $((ART_X + X)) $((ART_Y + Y)) click 1); a function
-# steps_NAME, if defined, prints the achieved steps per second for its
-# scenario.
+# config_NAME, if defined, prints the settings file the program starts with;
+# a function steps_NAME, if defined, prints the achieved steps per second for
+# its scenario and runs after the program of the scenario has ended.
+#
+# The steps per second come from the barsteps program beside the console
+# program (built from bench/barsteps.cpp), run for STEPS_S seconds.
 
 E2E_NAME=bench
 export LC_ALL=C
@@ -23,14 +29,76 @@ export LC_ALL=C
 STARTUP_RUNS=${STARTUP_RUNS:-5}
 SETTLE_S=${SETTLE_S:-2}
 MEASURE_S=${MEASURE_S:-20}
-TARGET_CPU=1
+STEPS_S=${STEPS_S:-10}
+TARGET_CPU_OFF=1.5
+TARGET_CPU_BARS=3
+TARGET_STEPS=85
 TARGET_RSS_MB=80
+TARGET_GROWTH_MB=0
 TARGET_STARTUP_S=0.5
 
-SCENARIOS=(powered_off)
+SCENARIOS=(powered_off bars_very_slow bars_slow bars_normal bars_fast bars_very_fast)
 
-# The console as it starts: powered off, number panels typing.
+# The console as it starts: powered off, number panels typing, the colours
+# flickering and the pills shuffling.
+config_powered_off() { printf '[Sprache]\nGerman=1\n\n[Optionen]\nSSaver=0\n'; }
 scenario_powered_off() { :; }
+
+# The bar graph running at each speed, "Very slow" (-1) to "Very fast" (3):
+# power on and Start, clicked as a person would.
+bars_config() { printf '[Sprache]\nGerman=1\n\n[Optionen]\nAniSpeed=%s\nSSaver=0\n' "$1"; }
+config_bars_very_slow() { bars_config -1; }
+config_bars_slow() { bars_config 0; }
+config_bars_normal() { bars_config 1; }
+config_bars_fast() { bars_config 2; }
+config_bars_very_fast() { bars_config 3; }
+scenario_bars_very_slow() { bars_start; }
+scenario_bars_slow() { bars_start; }
+scenario_bars_normal() { bars_start; }
+scenario_bars_fast() { bars_start; }
+scenario_bars_very_fast() { bars_start; }
+steps_bars_very_slow() { bar_steps -1; }
+steps_bars_slow() { bar_steps 0; }
+steps_bars_normal() { bar_steps 1; }
+steps_bars_fast() { bar_steps 2; }
+steps_bars_very_fast() { bar_steps 3; }
+
+click_art() { xdotool mousemove $((ART_X + $1)) $((ART_Y + $2)) click 1; }
+bar_area() { e2e_shot "$1" $((ART_X + 120)) $((ART_Y + 216)) 681 305; }
+
+# Waits for the artwork to be drawn, clicks the power block (Image7), then
+# Start (Image1), and checks that the bars move.
+bars_start() {
+    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    click_art 56 342
+    sleep 0.3
+    click_art 56 389
+    sleep 0.5
+    bar_area bars_1
+    sleep 0.5
+    bar_area bars_2
+    e2e_diff bars_1 bars_2
+    [ "$DIFF" -gt 100 ] || fail "the bars do not move after power on and Start ($DIFF pixels changed)"
+}
+
+# Steps per second of the bar graph at speed $1, from barsteps.
+bar_steps() {
+    local program steps
+    program=$(dirname "$E2E_PROGRAM")/barsteps
+    if [ ! -x "$program" ]; then
+        log "no $program (built from bench/barsteps.cpp); steps/s left out" >&2
+        echo -
+        return 0
+    fi
+    steps=$(timeout $((STEPS_S + 30)) "$program" "$1" "$STEPS_S" 2>>"$E2E_WORK/barsteps.log" | tail -n 1)
+    case $steps in
+    [0-9]*) echo "$steps" ;;
+    *)
+        log "barsteps at speed $1 gave no figure: $(tail -n 3 "$E2E_WORK/barsteps.log")" >&2
+        echo -
+        ;;
+    esac
+}
 
 # The reference: the phosphor hack of xscreensaver-data-extra typing a fixed
 # text in a window the size of the screen.
@@ -93,44 +161,68 @@ measure_startup() {
 
 cpu_ticks() { awk '{ sub(/^.*\) /, ""); print $12 + $13 }' "/proc/$1/stat"; }
 
-# CPU (% of one core) and peak RSS (MB) of the running program over
-# MEASURE_S seconds; sets CPU and RSS.
+# A memory figure of /proc/PID/status, in kB: status_kb PID FIELD.
+status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
+
+# CPU (% of one core), peak RSS (MB) and RSS growth (MB, end minus start) of
+# the running program over MEASURE_S seconds; sets CPU, RSS and GROWTH.
 measure_running() {
-    local pid=$E2E_PROGRAM_PID ticks0 ticks1 t0 hz
+    local pid=$E2E_PROGRAM_PID ticks0 ticks1 t0 hz rss0 rss1
     hz=$(getconf CLK_TCK)
     sleep "$SETTLE_S"
     ticks0=$(cpu_ticks "$pid") || fail "program ended before the measurement"
+    rss0=$(status_kb "$pid" VmRSS)
     now_us
     t0=$NOW_US
     sleep "$MEASURE_S"
     ticks1=$(cpu_ticks "$pid") || fail "program ended during the measurement"
+    rss1=$(status_kb "$pid" VmRSS)
     now_us
     CPU=$(calc "($ticks1 - $ticks0) / $hz / (($NOW_US - $t0) / 1e6) * 100")
-    RSS=$(awk '/^VmHWM:/ { print $2 / 1024 }' "/proc/$pid/status")
+    RSS=$(calc "$(status_kb "$pid" VmHWM) / 1024")
+    GROWTH=$(calc "($rss1 - $rss0) / 1024")
+    log "VmRSS $rss0 kB at the start, $rss1 kB at the end"
 }
 
 ROWS=()
-add_row() { ROWS+=("$(printf '%-14s %-16s %12.2f %12.1f %11s %9s' "$@")"); }
+add_row() { ROWS+=("$(printf '%-16s %-16s %10.2f %11.1f %10s %10s %9s' "$1" "$2" "$3" "$4" "$(printf '%+.2f' "$5")" "$6" "$7")"); }
+declare -A K_CPU K_RSS K_GROWTH K_STEPS
+
+# The settings file a scenario starts with.
+scenario_config() {
+    if declare -F "config_$1" >/dev/null; then
+        e2e_fresh_config "$("config_$1")"
+    else
+        e2e_fresh_config $'[Sprache]\nGerman=1'
+    fi
+}
 
 bench_korva() {
     local scenario steps startup
-    e2e_fresh_config $'[Sprache]\nGerman=1'
+    scenario_config "${SCENARIOS[0]}"
     log "KORVA-Interface: start-up"
     measure_startup "^$CONSOLE_TITLE\$" "$E2E_PROGRAM"
     KORVA_STARTUP=$STARTUP
     for scenario in "${SCENARIOS[@]}"; do
         log "KORVA-Interface: $scenario"
+        scenario_config "$scenario"
         launch "$E2E_PROGRAM"
         now_us
         wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
         "scenario_$scenario"
         measure_running
-        steps=-
-        if declare -F "steps_$scenario" >/dev/null; then steps=$("steps_$scenario"); fi
         stop_program
+        steps=-
+        if declare -F "steps_$scenario" >/dev/null; then
+            log "KORVA-Interface: $scenario, steps per second"
+            steps=$("steps_$scenario")
+        fi
         [ "$scenario" = "${SCENARIOS[0]}" ] && startup=$(printf '%.3f' "$KORVA_STARTUP") || startup=-
-        add_row "${scenario//_/ }" KORVA-Interface "$CPU" "$RSS" "$startup" "$steps"
-        [ "$scenario" = "${SCENARIOS[0]}" ] && { KORVA_CPU=$CPU; KORVA_RSS=$RSS; }
+        add_row "${scenario//_/ }" KORVA-Interface "$CPU" "$RSS" "$GROWTH" "$startup" "$steps"
+        K_CPU[$scenario]=$CPU
+        K_RSS[$scenario]=$RSS
+        K_GROWTH[$scenario]=$GROWTH
+        K_STEPS[$scenario]=$steps
     done
 }
 
@@ -150,20 +242,54 @@ bench_reference() {
     wait_visible "$pattern" "$NOW_US"
     measure_running
     stop_program
-    add_row reference phosphor "$CPU" "$RSS" "$(printf '%.3f' "$STARTUP")" -
+    add_row reference phosphor "$CPU" "$RSS" "$GROWTH" "$(printf '%.3f' "$STARTUP")" -
+    REF_CPU=$CPU REF_RSS=$RSS REF_GROWTH=$GROWTH REF_STARTUP=$STARTUP
 }
 
 verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a < b) ? "pass" : "FAIL" }'; }
+verdict_le() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? "pass" : "FAIL" }'; }
+verdict_ge() { awk -v a="$1" -v b="$2" 'BEGIN { print (a >= b) ? "pass" : "FAIL" }'; }
+
+# One line of figures against targets: value and verdict per column.
+target_row() {
+    local scenario=$1 cpu_target=$2 cpu=${K_CPU[$1]} steps=${K_STEPS[$1]} ratio steps_cell
+    ratio=-
+    [ -n "${REF_CPU:-}" ] && awk -v r="$REF_CPU" 'BEGIN { exit !(r > 0) }' &&
+        ratio=$(printf '%.1fx' "$(calc "$cpu / $REF_CPU")")
+    if [ "$steps" = - ]; then
+        steps_cell=-
+    else
+        steps_cell=$(printf '%.1f %s' "$steps" "$(verdict_ge "$steps" "$TARGET_STEPS")")
+    fi
+    printf '  %-16s %5.2f < %-3s %-4s %6s   %-10s  %+6.2f %-4s  %5.1f %s\n' "${scenario//_/ }" \
+        "$cpu" "$cpu_target" "$(verdict "$cpu" "$cpu_target")" "$ratio" "$steps_cell" \
+        "${K_GROWTH[$1]}" "$(verdict_le "${K_GROWTH[$1]}" "$TARGET_GROWTH_MB")" \
+        "${K_RSS[$1]}" "$(verdict "${K_RSS[$1]}" "$TARGET_RSS_MB")"
+}
 
 report() {
-    printf '%-14s %-16s %12s %12s %11s %9s\n' scenario program 'CPU % core' 'peak RSS MB' 'start-up s' 'steps/s'
+    local scenario
+    printf '%-16s %-16s %10s %11s %10s %10s %9s\n' scenario program 'CPU % core' 'peak RSS MB' 'RSS grw MB' 'start-up s' 'steps/s'
     printf '%s\n' "${ROWS[@]}"
     echo
-    echo "KORVA-Interface, powered off, against targets:"
-    printf '  CPU       %6.2f %% of one core  < %s %%   %s\n' "$KORVA_CPU" "$TARGET_CPU" "$(verdict "$KORVA_CPU" "$TARGET_CPU")"
-    printf '  peak RSS  %6.1f MB             < %s MB  %s\n' "$KORVA_RSS" "$TARGET_RSS_MB" "$(verdict "$KORVA_RSS" "$TARGET_RSS_MB")"
-    printf '  start-up  %6.3f s              < %s s  %s\n' "$KORVA_STARTUP" "$TARGET_STARTUP_S" "$(verdict "$KORVA_STARTUP" "$TARGET_STARTUP_S")"
-    echo "(CPU over ${MEASURE_S} s after ${SETTLE_S} s; start-up median of ${STARTUP_RUNS}; Xvfb ${SCREEN_W}x${SCREEN_H} with openbox; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
+    echo "KORVA-Interface against targets (CPU % of one core, x phosphor; steps/s >= $TARGET_STEPS;"
+    echo "RSS growth MB <= $TARGET_GROWTH_MB; peak RSS MB < $TARGET_RSS_MB):"
+    printf '  %-16s %-17s%6s   %-10s  %-11s  %s\n' scenario 'CPU % core' 'x ref' 'steps/s' 'RSS growth' 'peak RSS'
+    for scenario in "${SCENARIOS[@]}"; do
+        case $scenario in
+        bars_*) target_row "$scenario" "$TARGET_CPU_BARS" ;;
+        *) target_row "$scenario" "$TARGET_CPU_OFF" ;;
+        esac
+    done
+    printf '  start-up %.3f s < %s s  %s' "$KORVA_STARTUP" "$TARGET_STARTUP_S" "$(verdict "$KORVA_STARTUP" "$TARGET_STARTUP_S")"
+    if [ -n "${REF_CPU:-}" ]; then
+        printf '   (phosphor: %.2f %% CPU, %.1f MB peak, %+.2f MB growth, %.3f s start-up)\n' \
+            "$REF_CPU" "$REF_RSS" "$REF_GROWTH" "$REF_STARTUP"
+    else
+        printf '   (no phosphor reference)\n'
+    fi
+    echo "(CPU and memory over ${MEASURE_S} s after ${SETTLE_S} s; steps/s over ${STEPS_S} s after 2 s;"
+    echo " start-up median of ${STARTUP_RUNS}; Xvfb ${SCREEN_W}x${SCREEN_H} with openbox; $(nproc) cores, load $(cut -d' ' -f1-3 /proc/loadavg))"
 }
 
 e2e_init "$@"

@@ -1,0 +1,102 @@
+// Bar steps per second: the console as main.cpp builds it, powered on and
+// started at the given speed; counts every width change of the nine bars for
+// MEASURE seconds after a settle of 2 s and prints the steps per second.
+//
+//   barsteps [SPEED [MEASURE]]      SPEED -1..3 (default 0), MEASURE in s (default 10)
+
+#include "app/clock.h"
+#include "app/consolewindow.h"
+#include "app/fontstandins.h"
+#include "app/picturebox.h"
+#include "app/randomsource.h"
+#include "power/desktoppointer.h"
+#include "settings/inisettingsstore.h"
+#include "settings/programstate.h"
+#include "sound/delay.h"
+#include "sound/qtsoundplayer.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include <cstdio>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    FontStandIns::install();
+
+    const QStringList args = QCoreApplication::arguments();
+    const int speed = args.size() > 1 ? args.at(1).toInt() : 0;
+    const double measureSeconds = args.size() > 2 ? args.at(2).toDouble() : 10.0;
+    constexpr int SettleMs = 2000;
+
+    QTemporaryDir folder;
+    if (!folder.isValid()) {
+        std::fprintf(stderr, "barsteps: no temporary folder\n");
+        return 1;
+    }
+    const QString settingsPath = folder.filePath(QStringLiteral("KORVA-Interface.conf"));
+    {
+        QFile file(settingsPath);
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Text)) {
+            std::fprintf(stderr, "barsteps: cannot write %s\n", qPrintable(settingsPath));
+            return 1;
+        }
+        file.write(QStringLiteral("[Sprache]\nGerman=1\n\n[Optionen]\nAniSpeed=%1\nSSaver=0\n")
+                       .arg(speed)
+                       .toUtf8());
+    }
+
+    const QString programDirectory = QCoreApplication::applicationDirPath();
+    IniSettingsStore store(settingsPath);
+    SeededRandomSource random;
+    SystemClock clock;
+    QtSoundPlayer sound;
+    QStringList waves;
+    for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
+        waves << QDir(programDirectory).filePath(QString::fromLatin1(name));
+    sound.preload(waves);
+    Delay delay;
+    ProgramState program;
+    DesktopPointer pointer;
+
+    ConsoleWindow console({store, random, clock, sound, delay, pointer, programDirectory}, program);
+    console.load();
+    if (delay.ending())
+        return 1;
+
+    // Every width change of a bar is one step.
+    bool counting = false;
+    qint64 steps = 0;
+    for (int i = 1; i <= 9; ++i)
+        QObject::connect(console.controls().PicBar[i], &TwipControl::twipResized, &app, [&] {
+            if (counting)
+                ++steps;
+        });
+
+    console.power().label15Click();
+    // Start runs the bar loop inside this call until the program ends.
+    QTimer::singleShot(0, &app, [&] { console.bars().label12Click(); });
+
+    QElapsedTimer elapsed;
+    QTimer::singleShot(SettleMs, Qt::PreciseTimer, &app, [&] {
+        counting = true;
+        elapsed.start();
+    });
+    QTimer::singleShot(SettleMs + int(measureSeconds * 1000), Qt::PreciseTimer, &app, [&] {
+        counting = false;
+        const double seconds = elapsed.nsecsElapsed() / 1e9;
+        std::fprintf(stderr, "barsteps: speed %d, %lld steps in %.3f s\n", speed,
+                     static_cast<long long>(steps), seconds);
+        std::printf("%.1f\n", seconds > 0 ? steps / seconds : 0.0);
+        std::fflush(stdout);
+        console.delay().endProgram();
+    });
+
+    const int status = app.exec();
+    return status;
+}
