@@ -4,19 +4,11 @@
 //
 //   barsteps [SPEED [MEASURE]]      SPEED -1..3 (default 0), MEASURE in s (default 10)
 
-#include "app/clock.h"
 #include "app/consolewindow.h"
-#include "app/fontstandins.h"
+#include "app/desktop.h"
 #include "app/picturebox.h"
-#include "app/randomsource.h"
-#include "power/desktoppointer.h"
-#include "settings/inisettingsstore.h"
-#include "settings/programstate.h"
-#include "sound/delay.h"
-#include "sound/qtsoundplayer.h"
 
 #include <QApplication>
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
@@ -26,8 +18,8 @@
 
 int main(int argc, char *argv[])
 {
+    Desktop::preparePlatform();
     QApplication app(argc, argv);
-    FontStandIns::install();
 
     const QStringList args = QCoreApplication::arguments();
     const int speed = args.size() > 1 ? args.at(1).toInt() : 0;
@@ -51,22 +43,10 @@ int main(int argc, char *argv[])
                        .toUtf8());
     }
 
-    const QString programDirectory = QCoreApplication::applicationDirPath();
-    IniSettingsStore store(settingsPath);
-    SeededRandomSource random;
-    SystemClock clock;
-    QtSoundPlayer sound;
-    QStringList waves;
-    for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
-        waves << QDir(programDirectory).filePath(QString::fromLatin1(name));
-    sound.preload(waves);
-    Delay delay;
-    ProgramState program;
-    DesktopPointer pointer;
-
-    ConsoleWindow console({store, random, clock, sound, delay, pointer, programDirectory}, program);
+    Desktop desktop(settingsPath);
+    ConsoleWindow console(desktop.services(), desktop.program);
     console.load();
-    if (delay.ending())
+    if (console.delay().ending())
         return 1;
 
     // Every width change of a bar is one step.
