@@ -7,6 +7,19 @@
 #include <QtTest>
 
 #include <cmath>
+#include <optional>
+
+// One tick of Timer3: the panel, its filled rows, the delay factor and value
+// drawn (negative: none, a full panel draws no value), then the filled rows,
+// the new number and the interval after the tick.
+struct PanelTick
+{
+    int panel, rowsBefore, delayFactor;
+    double draw;
+    int rowsAfter;
+    QString newNumber;
+    int interval;
+};
 
 // The console's animation: number panels (Timer3), colour flicker (Timer2),
 // picture cycling (Timer1) and the stardate line (Timer4).
@@ -14,111 +27,66 @@ class TstConsole : public QObject
 {
     Q_OBJECT
 
-private:
-    // Fills rows 1..rows of panel p with numbers, the rest blank.
-    static void fillPanel(ConsoleFixture &f, int p, int rows)
+    // A console loaded fresh for every test and data row.
+    std::optional<ConsoleFixture> f;
+
+    qint64 pictureOf(int box) { return f->c().Picture2[box]->picture().cacheKey(); }
+    // Scripts the draws of one tick of the timer and runs the tick through the
+    // timer's timeout, so every test also checks that the timer runs its tick.
+    // Timer3 also draws a value unless its panel is full, that is unless row 7,
+    // the last to fill, holds a number.
+    void tick(int timer, int first, int second, int third = 1, double draw = 0.5)
     {
-        for (int i = 1; i <= 7; ++i)
-            f.c().Panel[p][i]->setCaption(i <= rows ? QString::number(i * 11) : QString());
-    }
-    static int filledRows(ConsoleFixture &f, int p)
-    {
-        int rows = 0;
-        for (int i = 1; i <= 7; ++i)
-            rows += f.c().Panel[p][i]->caption().isEmpty() ? 0 : 1;
-        return rows;
-    }
-    static QList<qint32> allColours(ConsoleFixture &f)
-    {
-        QList<qint32> colours;
-        for (int p = 1; p <= 11; ++p)
-            for (int i = 1; i <= 7; ++i)
-                colours << f.c().Panel[p][i]->foreColor();
-        return colours;
-    }
-    static qint64 pictureOf(ConsoleFixture &f, int box)
-    {
-        return f.c().Picture2[box]->picture().cacheKey();
-    }
-    // Scripts and runs one tick of the timer with the given choices; Timer3
-    // also draws a value unless its panel is full.
-    static void tick(ConsoleFixture &f, int timer, int first, int second, int third)
-    {
-        switch (timer) {
-        case 1:
-            f.random.pushChoice(first, 4);
-            f.random.pushChoice(second, 4);
-            f.console->cycling().timer1Tick();
-            break;
-        case 2:
-            f.random.pushChoice(first, 11);
-            f.random.pushChoice(second, 7);
-            f.random.pushChoice(third, 2);
-            f.console->flicker().timer2Tick();
-            break;
-        case 3:
-            f.random.pushChoice(first, 11);
-            f.random.pushChoice(second, 7);
-            if (filledRows(f, first) < 7)
-                f.random.push({0.5});
-            f.console->panels().timer3Tick();
-            break;
-        }
+        f->random.pushChoice(first, timer == 1 ? 4 : 11);
+        f->random.pushChoice(second, timer == 1 ? 4 : 7);
+        if (timer == 2)
+            f->random.pushChoice(third, 2);
+        if (timer == 3 && f->c().Panel[first][7]->caption().isEmpty())
+            f->random.push({draw});
+        QVERIFY(QMetaObject::invokeMethod(&f->console->timer(timer), "timeout"));
+        // Every scripted draw is used and none is missing.
+        QCOMPARE(f->random.left(), size_t(0));
+        QVERIFY(!f->random.exhausted());
     }
 
 private slots:
+    void init() { f.emplace().load(); } // every label starts blue and blank
+
     // --- Timer3: number panels ---------------------------------------------
 
     void numberPanelTick_data()
     {
-        QTest::addColumn<int>("panel");
-        QTest::addColumn<int>("rowsBefore");
-        QTest::addColumn<int>("delayFactor");
-        QTest::addColumn<double>("draw"); // negative: the tick draws no value
-        QTest::addColumn<int>("rowsAfter");
-        QTest::addColumn<QString>("newNumber");
-        QTest::addColumn<int>("interval");
-        const double justBelowOne = std::nextafter(1.0, 0.0);
+        QTest::addColumn<PanelTick>("row");
+        // std::nextafter(1.0, 0.0) is the largest draw below 1.
         QTest::newRow("worked example: Label5 rows 1 to 3 filled gets 417 in row 4")
-            << 5 << 3 << 3 << ScriptedRandom::forChoice(417, 999) << 4 << "417" << 150;
+            << PanelTick{5, 3, 3, ScriptedRandom::forChoice(417, 999), 4, "417", 150};
         QTest::newRow("empty Label1 gets its first number, never 0, in row 1")
-            << 1 << 0 << 1 << 0.0 << 1 << "1" << 10;
+            << PanelTick{1, 0, 1, 0.0, 1, "1", 10};
         QTest::newRow("Label8 with rows 1 to 6 filled gets row 7")
-            << 8 << 6 << 4 << justBelowOne << 7 << "99" << 320;
+            << PanelTick{8, 6, 4, std::nextafter(1.0, 0.0), 7, "99", 320};
         QTest::newRow("Label11 largest value, 15 digits in full")
-            << 11 << 0 << 7 << justBelowOne << 1 << "999999999999999" << 770;
+            << PanelTick{11, 0, 7, std::nextafter(1.0, 0.0), 1, "999999999999999", 770};
         QTest::newRow("Label11 round value, no exponent")
-            << 11 << 2 << 1 << 0.5 << 3 << "500000000000000" << 110;
-        QTest::newRow("full Label5 is wiped in one tick") << 5 << 7 << 3 << -1.0 << 0 << "" << 150;
+            << PanelTick{11, 2, 1, 0.5, 3, "500000000000000", 110};
+        QTest::newRow("full Label5 is wiped in one tick") << PanelTick{5, 7, 3, -1.0, 0, "", 150};
     }
 
     void numberPanelTick()
     {
-        QFETCH(int, panel);
-        QFETCH(int, rowsBefore);
-        QFETCH(int, delayFactor);
-        QFETCH(double, draw);
-        QFETCH(int, rowsAfter);
-        QFETCH(QString, newNumber);
-        QFETCH(int, interval);
-        ConsoleFixture f;
-        f.load();
-        fillPanel(f, panel, rowsBefore);
-        f.random.pushChoice(panel, 11);
-        f.random.pushChoice(delayFactor, 7);
-        if (draw >= 0)
-            f.random.push({draw});
-        f.console->panels().timer3Tick();
+        QFETCH(PanelTick, row);
+        const auto &labels = f->c().Panel[row.panel];
+        // Rows 1..rowsBefore hold numbers, the rest are blank.
+        for (int i = 1; i <= 7; ++i)
+            labels[i]->setCaption(i <= row.rowsBefore ? QString::number(i * 11) : "");
+        tick(3, row.panel, row.delayFactor, 1, row.draw);
 
-        QCOMPARE(filledRows(f, panel), rowsAfter);
-        for (int i = 1; i < rowsAfter; ++i)
-            QCOMPARE(f.c().Panel[panel][i]->caption(), QString::number(i * 11));
-        if (rowsAfter > 0)
-            QCOMPARE(f.c().Panel[panel][rowsAfter]->caption(), newNumber);
-        // Every scripted draw is used and none is missing: a wipe draws no value.
-        QCOMPARE(f.random.left(), size_t(0));
-        QVERIFY(!f.random.exhausted());
-        QCOMPARE(f.console->timer(3).interval(), interval);
+        // Rows 1..rowsAfter are filled: the earlier ones as they were, the last
+        // with the new number; the rest are blank.
+        for (int i = 1; i <= 7; ++i)
+            QCOMPARE(labels[i]->caption(), i < row.rowsAfter    ? QString::number(i * 11)
+                                           : i == row.rowsAfter ? row.newNumber
+                                                                : "");
+        QCOMPARE(f->console->timer(3).interval(), row.interval);
     }
 
     // --- Timer2: colour flicker --------------------------------------------
@@ -130,14 +98,13 @@ private slots:
         QTest::addColumn<int>("choice");
         QTest::addColumn<qint32>("colour");
         QTest::addColumn<int>("interval");
-        QTest::newRow("worked example: Label10 row 4 orange")
-            << 10 << 4 << 2 << ColorValue::PanelOrange << 64;
+        using ColorValue::PanelBlue, ColorValue::PanelOrange;
+        QTest::newRow("worked example: Label10 row 4 orange") << 10 << 4 << 2 << PanelOrange << 64;
         QTest::newRow("Label1 row 1 orange, shortest orange pause")
-            << 1 << 1 << 2 << ColorValue::PanelOrange << 16;
-        QTest::newRow("Label11 row 7 orange, longest pause")
-            << 11 << 7 << 2 << ColorValue::PanelOrange << 112;
+            << 1 << 1 << 2 << PanelOrange << 16;
+        QTest::newRow("Label11 row 7 orange, longest pause") << 11 << 7 << 2 << PanelOrange << 112;
         QTest::newRow("blue on a label already blue is an ordinary tick")
-            << 6 << 3 << 1 << ColorValue::PanelBlue << 24;
+            << 6 << 3 << 1 << PanelBlue << 24;
     }
 
     void colourFlickerRecoloursOneLabel()
@@ -147,86 +114,46 @@ private slots:
         QFETCH(int, choice);
         QFETCH(qint32, colour);
         QFETCH(int, interval);
-        ConsoleFixture f;
-        f.load(); // every label starts blue and blank
-        QList<qint32> expected = allColours(f);
-        expected[(panel - 1) * 7 + (row - 1)] = colour;
+        tick(2, panel, row, choice);
 
-        tick(f, 2, panel, row, choice);
-
-        QCOMPARE(allColours(f), expected);
-        QVERIFY2(f.c().Panel[panel][row]->caption().isEmpty(), "the caption stays as it was");
-        QCOMPARE(f.console->timer(2).interval(), interval);
+        // Only the chosen label changed colour; all the others are still blue.
+        for (int p = 1; p <= 11; ++p)
+            for (int i = 1; i <= 7; ++i)
+                QCOMPARE(f->c().Panel[p][i]->foreColor(),
+                         p == panel && i == row ? colour : ColorValue::PanelBlue);
+        QVERIFY2(f->c().Panel[panel][row]->caption().isEmpty(), "the caption stays as it was");
+        QCOMPARE(f->console->timer(2).interval(), interval);
     }
 
     // --- Timer1: picture cycling -------------------------------------------
 
-    void pictureCyclingWorkedExample()
+    void pictureCyclingSharesOneStore()
     {
-        ConsoleFixture f;
-        f.load();
-        const qint64 design[] = {0, pictureOf(f, 1), pictureOf(f, 2), pictureOf(f, 3),
-                                 pictureOf(f, 4)};
-        tick(f, 1, 3, 2, 0);
+        PictureStore *Images = &f->console->images();
+        QList<qint64> stock; // the store's four pictures
+        for (int k = 1; k <= 4; ++k)
+            stock << Images->lcBut(k).cacheKey();
+        QCOMPARE(QSet<qint64>(stock.begin(), stock.end()).size(), 4);
+        const qint64 design[] = {0, pictureOf(1), pictureOf(2), pictureOf(3), pictureOf(4)};
 
-        QCOMPARE(pictureOf(f, 3), f.console->images().lcBut(2).cacheKey());
-        QVERIFY(pictureOf(f, 3) != design[3]);
+        // Worked example: box 3 gets picture 2.
+        tick(1, 3, 2);
+        QCOMPARE(pictureOf(3), f->console->images().lcBut(2).cacheKey());
+        QVERIFY(pictureOf(3) != design[3]);
         // Boxes never chosen keep their design pictures.
         for (int box : {1, 2, 4})
-            QCOMPARE(pictureOf(f, box), design[box]);
-        QCOMPARE(f.console->timer(1).interval(), 960);
-    }
+            QCOMPARE(pictureOf(box), design[box]);
+        QCOMPARE(f->console->timer(1).interval(), 960);
 
-    void stockPicturesAreTheDesignPills_data()
-    {
-        QTest::addColumn<int>("k");
-        QTest::addColumn<QSize>("size");
-        QTest::addColumn<QColor>("colour");
-        QTest::newRow("lcBut 1 pink 30569-G4") << 1 << QSize(117, 42) << QColor(255, 140, 140);
-        QTest::newRow("lcBut 2 blue 55106-L2") << 2 << QSize(118, 43) << QColor(0, 132, 255);
-        QTest::newRow("lcBut 3 yellow 21388-H4") << 3 << QSize(117, 43) << QColor(231, 189, 0);
-        QTest::newRow("lcBut 4 lavender 10853-S1") << 4 << QSize(117, 43) << QColor(189, 189, 255);
-    }
-
-    void stockPicturesAreTheDesignPills()
-    {
-        QFETCH(int, k);
-        QFETCH(QSize, size);
-        QFETCH(QColor, colour);
-        PictureStore Images;
-        const QPixmap &pill = Images.lcBut(k);
-        QCOMPARE(pill.deviceIndependentSize().toSize(), size);
-        // Above the lettering, in the middle of the pill.
-        const QImage image = pill.toImage();
-        QCOMPARE(image.pixelColor(QPoint(58, 5) * image.devicePixelRatio()), colour);
-    }
-
-    void pictureStoreCreatedOnceAndShared()
-    {
-        ConsoleFixture f;
-        f.load();
-        PictureStore *Images = &f.console->images();
-        const auto stock = [&f] {
-            QSet<qint64> keys;
-            for (int k = 1; k <= 4; ++k)
-                keys << f.console->images().lcBut(k).cacheKey();
-            return keys;
-        };
-        const QSet<qint64> before = stock();
-        QCOMPARE(before.size(), 4);
-        for (int i = 0; i <= 2; ++i)
-            for (const QPixmap *button :
-                 {&Images->lcButOK(i), &Images->lcButCancel(i), &Images->lcButAbbrechen(i)})
-                QCOMPARE(button->deviceIndependentSize().toSize(), QSize(120, 30));
-
+        // The store is created once and keeps its pictures: each box shows the
+        // store's own picture, not a copy made per tick.
         for (int b = 1; b <= 4; ++b)
-            tick(f, 1, b, b, 0);
-
-        QCOMPARE(&f.console->images(), Images);
-        QCOMPARE(stock(), before);
-        // Each box shows the store's own picture, not a copy made per tick.
-        for (int b = 1; b <= 4; ++b)
-            QCOMPARE(pictureOf(f, b), Images->lcBut(b).cacheKey());
+            tick(1, b, b);
+        QCOMPARE(&f->console->images(), Images);
+        for (int b = 1; b <= 4; ++b) {
+            QCOMPARE(Images->lcBut(b).cacheKey(), stock[b - 1]);
+            QCOMPARE(pictureOf(b), stock[b - 1]);
+        }
     }
 
     // --- Intervals of the three random timers ------------------------------
@@ -241,8 +168,8 @@ private slots:
             << 2 << QList<int>{8, 16, 24, 32, 40, 48, 56, 64, 80, 96, 112};
         QList<int> products;
         for (int p = 1; p <= 11; ++p)
-            for (int f = 1; f <= 7; ++f)
-                products << p * f * 10;
+            for (int factor = 1; factor <= 7; ++factor)
+                products << p * factor * 10;
         QTest::newRow("Timer3 number panels, 10 to 770 ms") << 3 << products;
     }
 
@@ -250,44 +177,16 @@ private slots:
     {
         QFETCH(int, timer);
         QFETCH(QList<int>, intervals);
-        ConsoleFixture f;
-        f.load();
+        // How many choices each of the timer's draws has.
+        const int counts[4][3] = {{}, {4, 4, 1}, {11, 7, 2}, {11, 7, 1}};
         QSet<int> seen;
-        const int firstCount = timer == 1 ? 4 : 11;
-        const int secondCount = timer == 1 ? 4 : 7;
-        const int thirdCount = timer == 2 ? 2 : 1;
-        for (int first = 1; first <= firstCount; ++first) {
-            for (int second = 1; second <= secondCount; ++second) {
-                for (int third = 1; third <= thirdCount; ++third) {
-                    tick(f, timer, first, second, third);
-                    seen << f.console->timer(timer).interval();
+        for (int first = 1; first <= counts[timer][0]; ++first)
+            for (int second = 1; second <= counts[timer][1]; ++second)
+                for (int third = 1; third <= counts[timer][2]; ++third) {
+                    tick(timer, first, second, third);
+                    seen << f->console->timer(timer).interval();
                 }
-            }
-        }
-        QVERIFY(!f.random.exhausted());
         QCOMPARE(seen, QSet<int>(intervals.begin(), intervals.end()));
-    }
-
-    // --- The console's timers run these ticks ------------------------------
-
-    void timersRunTheirTicks()
-    {
-        ConsoleFixture f;
-        f.load();
-        f.clock.now = QDateTime(QDate(2024, 3, 7), QTime(14, 5));
-        f.random.pushChoice(3, 4);
-        f.random.pushChoice(2, 4);
-        f.random.pushChoice(10, 11);
-        f.random.pushChoice(4, 7);
-        f.random.pushChoice(2, 2);
-        for (int number : {1, 2, 4})
-            QVERIFY(QMetaObject::invokeMethod(&f.console->timer(number), "timeout"));
-
-        QCOMPARE(f.console->timer(1).interval(), 960);
-        QCOMPARE(f.console->timer(2).interval(), 64);
-        QCOMPARE(f.c().Panel[10][4]->foreColor(), ColorValue::PanelOrange);
-        QCOMPARE(f.c().Label14->caption(), QString("Stardate 40307.1405"));
-        QCOMPARE(f.random.left(), size_t(0));
     }
 
     // --- Timer4: stardate ----------------------------------------------------
@@ -312,12 +211,10 @@ private slots:
     {
         QFETCH(QDateTime, now);
         QFETCH(QString, caption);
-        ConsoleFixture f;
-        f.load();
-        f.clock.now = now;
-        f.console->stardate().timer4Tick();
-        QCOMPARE(f.c().Label14->caption(), caption);
-        QCOMPARE(Stardate::StardateText(f.clock).size(), 10);
+        f->clock.now = now;
+        QVERIFY(QMetaObject::invokeMethod(&f->console->timer(4), "timeout"));
+        QCOMPARE(f->c().Label14->caption(), caption);
+        QCOMPARE(Stardate::StardateText(f->clock).size(), 10);
     }
 };
 

@@ -4,43 +4,33 @@
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-window_position() {
-    xdotool getwindowgeometry "$CONSOLE_WIN" | awk '/Position/ { split($2, p, ","); print p[1], p[2] }'
-}
-# Drags with button $1 from screen X,Y by DX,DY in small moves.
+# Drags with button $1 from screen X,Y by DX,DY in four small moves.
 drag() {
-    local button=$1 x=$2 y=$3 dx=$4 dy=$5 i
-    xdotool mousemove "$x" "$y" mousedown "$button"
+    local moves=() i
     for i in 1 2 3 4; do
-        sleep 0.1
-        xdotool mousemove $((x + dx * i / 4)) $((y + dy * i / 4))
+        moves+=(sleep 0.1 mousemove $(($2 + $4 * i / 4)) $(($3 + $5 * i / 4)))
     done
-    sleep 0.2
-    xdotool mouseup "$button"
-    sleep 0.5
+    xdotool mousemove "$2" "$3" mousedown "$1" "${moves[@]}" sleep 0.2 mouseup "$1" sleep 0.5
 }
 
-e2e_fresh_config $'[Sprache]\nGerman=1'
-e2e_start_program
+e2e_start_program $'[Sprache]\nGerman=1'
 e2e_expect_console
 
-xdotool mousemove $((ART_X + 740)) $((ART_Y + 86)) click 1 # the upper right pill
+e2e_click_art 740 86 # the upper right pill
 sleep 1
-read -r left top < <(window_position)
-size=$(xdotool getwindowgeometry "$CONSOLE_WIN" | awk '/Geometry/ { print $2 }')
-[ "$size" = 807x531 ] || fail "restore pill left the window at $size"
-pass "the upper right pill makes the window normal ($size at $left,$top)"
+e2e_console_geometry
+[ "${WIDTH}x$HEIGHT" = 807x531 ] || fail "restore pill left the window at ${WIDTH}x$HEIGHT"
+pass "the upper right pill makes the window normal (${WIDTH}x$HEIGHT at $X,$Y)"
 
 # A point of the artwork's bar graph area, the graph being powered off.
-drag 1 $((left + 300)) $((top + 300)) 60 40
-read -r left2 top2 < <(window_position)
-[ "$left2" -eq $((left + 60)) ] && [ "$top2" -eq $((top + 40)) ] ||
-    fail "left drag by 60,40 moved the window from $left,$top to $left2,$top2"
+dragged_x=$((X + 60)) dragged_y=$((Y + 40))
+drag 1 $((X + 300)) $((Y + 300)) 60 40
+e2e_console_geometry
+[ "$X,$Y" = "$dragged_x,$dragged_y" ] || fail "left drag by 60,40 moved the window to $X,$Y, not to $dragged_x,$dragged_y"
 pass "a left-button drag moves the window by the same distance"
 
-drag 3 $((left2 + 300)) $((top2 + 300)) 50 50
-read -r left3 top3 < <(window_position)
-[ "$left3" -eq "$left2" ] && [ "$top3" -eq "$top2" ] ||
-    fail "right drag moved the window to $left3,$top3"
+drag 3 $((X + 300)) $((Y + 300)) 50 50
+e2e_console_geometry
+[ "$X,$Y" = "$dragged_x,$dragged_y" ] || fail "right drag moved the window to $X,$Y"
 pass "a right-button drag leaves the window where it is"
-e2e_expect_close_ends_program "$CONSOLE_WIN"
+e2e_expect_close_ends_program

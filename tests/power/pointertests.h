@@ -8,15 +8,11 @@ class PointerTests : public QObject
     Q_OBJECT
 
 private slots:
-    void positionReadsAndWrites_data();
-    void positionReadsAndWrites();
+    void consoleMouse();
     void visibleMovesCounterByOne_data();
     void visibleMovesCounterByOne();
-    void clipToAndSnapTo();
-    void startUpCreatesMouse();
 
     void dragMovesOnlyNormalWindowWithLeftButton_data();
     void dragMovesOnlyNormalWindowWithLeftButton();
-    void pressPointRoundsHalfToEven_data();
     void pressPointRoundsHalfToEven();
 };
