@@ -36,16 +36,6 @@ private slots:
         QCOMPARE(player.events, QStringList({"play 1.wav", "play 1.wav", "stop"}));
     }
 
-    void realPlayerCopesWithoutAudioOutputOrFile()
-    {
-        QtSoundPlayer player;
-        player.preload({"/nonexistent/1.wav"});
-        player.play("/nonexistent/1.wav");
-        player.play(QCoreApplication::applicationDirPath() + "/2.wav");
-        player.stop();
-        player.stop();
-    }
-
     void theFiveWavesLieBesideTheProgram_data()
     {
         QTest::addColumn<QString>("name");
@@ -90,18 +80,14 @@ private slots:
     void eventsRunInsideTheWait()
     {
         Delay delay;
-        bool timerRan = false;
+        bool timerRan = false, postedRan = false;
         QTimer::singleShot(0, [&] { timerRan = true; });
-        QWidget button;
-        bool clicked = false;
-        button.installEventFilter(this);
-        connect(this, &TstSound::mousePressed, this, [&] { clicked = true; });
-        QCoreApplication::postEvent(
-            &button, new QMouseEvent(QEvent::MouseButtonPress, QPointF(1, 1), QPointF(1, 1),
-                                     Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+        // A posted event, as a click or key waits in the queue.
+        QMetaObject::invokeMethod(
+            this, [&] { postedRan = true; }, Qt::QueuedConnection);
         QVERIFY(delay.wait(0.05));
         QVERIFY(timerRan);
-        QVERIFY(clicked);
+        QVERIFY(postedRan);
     }
 
     void waitsNestAndEachLastsItsTime()
@@ -143,17 +129,6 @@ private slots:
         QVERIFY(!afterEnd);
         QVERIFY2(clock.elapsed() < 4000, "no wait ran to its end");
         QVERIFY(!delay.wait(0));
-    }
-
-signals:
-    void mousePressed();
-
-protected:
-    bool eventFilter(QObject *, QEvent *event) override
-    {
-        if (event->type() == QEvent::MouseButtonPress)
-            emit mousePressed();
-        return false;
     }
 };
 
