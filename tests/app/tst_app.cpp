@@ -1,6 +1,7 @@
 #include "app/captionlabel.h"
 #include "app/colorvalue.h"
 #include "app/picturebox.h"
+#include "app/randomsource.h"
 #include "app/twips.h"
 #include "support/consolefixture.h"
 
@@ -123,6 +124,19 @@ private slots:
         QCOMPARE(probe(f, image, 1800 + 7000, 3240 + 210), QColor(0, 255, 255));
         f.c().PicOff[4]->show();
         QCOMPARE(probe(f, grabConsole(f), 1870, 3240 + 450), QColor(Qt::black));
+    }
+
+    void randomDrawsAreIndependent()
+    {
+        // One generator seeded once: draws within one tick of the clock differ.
+        SeededRandomSource random;
+        double previous = -1;
+        for (int n = 0; n < 1000; ++n) {
+            const double u = random.next();
+            QVERIFY(u >= 0 && u < 1);
+            QVERIFY(u != previous);
+            previous = u;
+        }
     }
 
     void closingTheWindowEndsTheProgram()
