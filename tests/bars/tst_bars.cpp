@@ -1,6 +1,7 @@
 #include "app/captionlabel.h"
 #include "app/colorvalue.h"
 #include "app/picturebox.h"
+#include "bars/bargraph.h"
 #include "support/bardraws.h"
 #include "support/consolefixture.h"
 
@@ -152,40 +153,26 @@ private slots:
         QCOMPARE(colour(f, 2), AlertRed);
     }
 
-    void growthOvershootsForOneWaitThenTrims()
-    {
-        ConsoleFixture f;
-        powerOn(f);
-        f.c().PicBar[2]->setTwipWidth(3950);
-        BarDraws(f.random).growth(2, 4000, 130);
-        QList<double> seen;
-        f.recordingDelay.during = [&](int) {
-            seen << width(f, 2);
-            f.console->bars().label12Click();
-        };
-        f.console->bars().label12Click();
-        QCOMPARE(seen, QList<double>({4080}));
-        QCOMPARE(width(f, 2), 4000.0);
-        QCOMPARE(f.c().Marker[1]->twipLeft(), 4000.0 - 105);
-        QVERIFY(!f.random.exhausted());
-    }
-
     void movementEnds_data()
     {
         QTest::addColumn<bool>("grow");
         QTest::addColumn<int>("from");
         QTest::addColumn<int>("to"); // target or floor
         QTest::addColumn<int>("step");
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<QString>("seen"); // the widths seen in the movement's waits
         QTest::addColumn<double>("end");
-        QTest::addColumn<int>("waits");
+        QTest::newRow("growth overshoots for one wait, then trims")
+            << true << 3950 << 4000 << 130 << 0 << "4080" << 4000.0;
         QTest::newRow("growth below the width jumps down")
-            << true << 9000 << 5000 << 200 << 5000.0 << 0;
+            << true << 9000 << 5000 << 200 << 2 << "" << 5000.0;
         QTest::newRow("shrink a step below the floor")
-            << false << 3100 << 3000 << 200 << 2900.0 << 1;
+            << false << 3100 << 3000 << 200 << 2 << "2900" << 2900.0;
         QTest::newRow("shrink to 0 or below lands on the floor")
-            << false << 150 << 40 << 200 << 40.0 << 0;
-        QTest::newRow("shrink in steps") << false << 2000 << 1000 << 300 << 800.0 << 4;
-        QTest::newRow("an empty bar does not shrink") << false << 0 << 0 << 200 << 0.0 << 0;
+            << false << 150 << 40 << 200 << 2 << "" << 40.0;
+        QTest::newRow("shrink in steps")
+            << false << 2000 << 1000 << 300 << 2 << "1700 1400 1100 800" << 800.0;
+        QTest::newRow("an empty bar does not shrink") << false << 0 << 0 << 200 << 2 << "" << 0.0;
     }
     void movementEnds()
     {
@@ -193,26 +180,28 @@ private slots:
         QFETCH(int, from);
         QFETCH(int, to);
         QFETCH(int, step);
+        QFETCH(int, speed);
+        QFETCH(QString, seen);
         QFETCH(double, end);
-        QFETCH(int, waits);
         ConsoleFixture f;
         powerOn(f);
-        f.program.AniSpeed = 2;
+        f.program.AniSpeed = qint16(speed);
         f.c().PicBar[7]->setTwipWidth(from);
         BarDraws draws(f.random);
-        grow ? draws.growth(7, to, step, 2) : draws.shrink(7, from, to, step, 2);
-        draws.growth(1, 4000, 200, 2); // stops the graph inside its first wait
-        int ownWaits = 0;
+        grow ? draws.growth(7, to, step, speed) : draws.shrink(7, from, to, step, speed);
+        draws.growth(1, 4000, BarGraph::stepSizeFor(qint16(speed), 0), speed); // stops the graph
+        QStringList widths;
         f.recordingDelay.during = [&](int) {
             if (width(f, 1) == 0)
-                ++ownWaits;
+                widths << QString::number(width(f, 7));
             else if (f.state().BarsRunning)
                 f.console->bars().label12Click();
         };
         f.console->bars().label12Click();
-        QCOMPARE(ownWaits, waits);
+        QCOMPARE(widths.join(' '), seen);
         QCOMPARE(width(f, 7), end);
         QCOMPARE(f.c().Marker[6]->twipLeft(), end - 105);
+        QVERIFY(!f.random.exhausted());
     }
 
     void anEditedSpeedMovesAsSlow()
