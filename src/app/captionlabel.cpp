@@ -45,18 +45,21 @@ void CaptionLabel::setWordWrap(bool wrap)
 {
     wordWrap_ = wrap;
     fitCaption();
+    update();
 }
 
 void CaptionLabel::setAutoSize(bool autoSize)
 {
     autoSize_ = autoSize;
     fitCaption();
+    update();
 }
 
 void CaptionLabel::setLabelFont(const QFont &font)
 {
     designFont_ = font;
     fitCaption();
+    update();
 }
 
 void CaptionLabel::fitCaption()
@@ -74,7 +77,6 @@ void CaptionLabel::fitCaption()
     while (drawFont_.pixelSize() > SmallestPixelSize &&
            QFontMetricsF(drawFont_).size(MnemonicFlags, caption_).width() > room + 0.5)
         drawFont_.setPixelSize(drawFont_.pixelSize() - 1);
-    update();
 }
 
 void CaptionLabel::paintEvent(QPaintEvent *)

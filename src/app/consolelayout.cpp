@@ -186,7 +186,7 @@ QString keyOf(const Row &row)
     return row.index < 0 ? row.name : QStringLiteral("%1(%2)").arg(row.name).arg(row.index);
 }
 
-TwipControl *create(const Row &row, QWidget *container)
+TwipControl *create(const Row &row, QWidget *container, const QCursor &hand)
 {
     TwipControl *control = nullptr;
     switch (row.kind) {
@@ -220,7 +220,7 @@ TwipControl *create(const Row &row, QWidget *container)
     if (row.kind == Kind::Label)
         static_cast<CaptionLabel *>(control)->setAutoSize(row.autoSize);
     if (row.handPointer)
-        control->setCursor(Artwork::handCursor());
+        control->setCursor(hand);
     control->setVisible(row.visible);
     return control;
 }
@@ -241,6 +241,8 @@ const QVector<Row> &rows()
 ConsoleControls build(QWidget *form)
 {
     QHash<QString, TwipControl *> made;
+    // One pointing hand for every control that shows it, rendered once.
+    const QCursor hand = Artwork::handCursor();
     // Containers before their contents; within a container the later-made
     // control lies on top, so labels and images are made first, and both
     // groups from the bottom of the table up.
@@ -258,7 +260,7 @@ ConsoleControls build(QWidget *form)
                 boxes.prepend(&row);
         order += boxes;
         for (const Row *row : order) {
-            made.insert(keyOf(*row), create(*row, parent));
+            made.insert(keyOf(*row), create(*row, parent, hand));
             if (row->kind == Kind::PictureBox)
                 containers.append(keyOf(*row));
         }
