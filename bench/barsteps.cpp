@@ -6,7 +6,7 @@
 
 #include "app/consolewindow.h"
 #include "app/desktop.h"
-#include "app/picturebox.h"
+#include "controls/picturebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

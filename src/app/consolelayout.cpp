@@ -1,11 +1,11 @@
 #include "app/consolelayout.h"
 
-#include "app/artwork.h"
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
-#include "app/fontstandins.h"
-#include "app/imagecontrol.h"
-#include "app/picturebox.h"
+#include "controls/artwork.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "controls/fontstandins.h"
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
 #include "settings/captions.h"
 
 #include <QHash>

@@ -1,13 +1,13 @@
 #include "app/consolewindow.h"
 
-#include "app/artwork.h"
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
 #include "app/consolelayout.h"
-#include "app/imagecontrol.h"
-#include "app/picturebox.h"
-#include "app/randomsource.h"
-#include "app/twips.h"
+#include "controls/artwork.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
+#include "services/randomsource.h"
 #include "settings/captions.h"
 #include "settings/language.h"
 #include "settings/languagedialog.h"
@@ -27,7 +27,9 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       stardate_(*c_.Label14, services.clock), drag_(*this, c_, state_),
       ramp_(c_, state_, settings_), alerts_(c_, state_, program_, ramp_),
       bars_(c_, state_, program_, services.random, services.delay, wave_, ramp_, alerts_),
-      barSettings_(program_, settings_, wave_, ramp_), power_(*this, bars_, ramp_)
+      barSettings_(program_, settings_, wave_, ramp_),
+      power_({*this, c_, state_, settings_, wave_, services.delay, bars_, ramp_,
+              [this] { centrePicture1(); }})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));

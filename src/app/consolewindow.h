@@ -1,8 +1,5 @@
 #pragma once
 
-#include "app/consolecontrols.h"
-#include "app/consolestate.h"
-#include "app/services.h"
 #include "bars/alertcolouring.h"
 #include "bars/bargraph.h"
 #include "bars/barsettings.h"
@@ -12,9 +9,12 @@
 #include "console/picturecycling.h"
 #include "console/picturestore.h"
 #include "console/stardate.h"
+#include "controls/consolecontrols.h"
 #include "power/ccursor.h"
 #include "power/powerswitch.h"
 #include "power/windowdrag.h"
+#include "services/services.h"
+#include "settings/consolestate.h"
 #include "settings/settings.h"
 #include "sound/waveplayer.h"
 

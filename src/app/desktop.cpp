@@ -1,6 +1,6 @@
 #include "app/desktop.h"
 
-#include "app/fontstandins.h"
+#include "controls/fontstandins.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/randomsource.h"
-#include "app/services.h"
-#include "power/desktoppointer.h"
+#include "services/clock.h"
+#include "services/desktoppointer.h"
+#include "services/randomsource.h"
+#include "services/services.h"
 #include "settings/inisettingsstore.h"
 #include "settings/programstate.h"
 #include "sound/delay.h"

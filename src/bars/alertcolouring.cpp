@@ -1,8 +1,8 @@
 #include "bars/alertcolouring.h"
 
-#include "app/colorvalue.h"
-#include "app/picturebox.h"
 #include "bars/colourramp.h"
+#include "controls/colorvalue.h"
+#include "controls/picturebox.h"
 #include "settings/programstate.h"
 
 namespace {

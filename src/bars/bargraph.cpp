@@ -1,10 +1,10 @@
 #include "bars/bargraph.h"
 
-#include "app/captionlabel.h"
-#include "app/picturebox.h"
-#include "app/randomsource.h"
 #include "bars/alertcolouring.h"
 #include "bars/colourramp.h"
+#include "controls/captionlabel.h"
+#include "controls/picturebox.h"
+#include "services/randomsource.h"
 #include "settings/captions.h"
 #include "settings/programstate.h"
 #include "sound/delay.h"

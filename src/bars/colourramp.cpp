@@ -1,6 +1,6 @@
 #include "bars/colourramp.h"
 
-#include "app/picturebox.h"
+#include "controls/picturebox.h"
 #include "settings/numbertext.h"
 #include "settings/settings.h"
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/consolecontrols.h"
-#include "app/consolestate.h"
+#include "controls/consolecontrols.h"
+#include "settings/consolestate.h"
 
 #include <QtGlobal>
 

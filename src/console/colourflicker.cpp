@@ -1,8 +1,8 @@
 #include "console/colourflicker.h"
 
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
-#include "app/randomsource.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "services/randomsource.h"
 
 #include <QTimer>
 

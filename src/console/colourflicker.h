@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/consolecontrols.h"
+#include "controls/consolecontrols.h"
 
 #include <QtGlobal>
 

@@ -1,7 +1,7 @@
 #include "console/numberpanels.h"
 
-#include "app/captionlabel.h"
-#include "app/randomsource.h"
+#include "controls/captionlabel.h"
+#include "services/randomsource.h"
 
 #include <QTimer>
 

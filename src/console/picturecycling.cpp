@@ -1,8 +1,8 @@
 #include "console/picturecycling.h"
 
-#include "app/picturebox.h"
-#include "app/randomsource.h"
 #include "console/picturestore.h"
+#include "controls/picturebox.h"
+#include "services/randomsource.h"
 
 #include <QTimer>
 

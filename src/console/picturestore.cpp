@@ -1,6 +1,6 @@
 #include "console/picturestore.h"
 
-#include "app/artwork.h"
+#include "controls/artwork.h"
 
 PictureStore::PictureStore()
 {

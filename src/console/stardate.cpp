@@ -1,7 +1,7 @@
 #include "console/stardate.h"
 
-#include "app/captionlabel.h"
-#include "app/clock.h"
+#include "controls/captionlabel.h"
+#include "services/clock.h"
 
 #include <QDateTime>
 

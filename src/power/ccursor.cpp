@@ -1,6 +1,6 @@
 #include "power/ccursor.h"
 
-#include "app/pointerservice.h"
+#include "services/pointerservice.h"
 
 #include <QScreen>
 #include <QWidget>

@@ -1,22 +1,21 @@
 #include "power/powerswitch.h"
 
-#include "app/captionlabel.h"
-#include "app/consolewindow.h"
-#include "app/imagecontrol.h"
-#include "app/picturebox.h"
 #include "bars/bargraph.h"
 #include "bars/colourramp.h"
+#include "controls/captionlabel.h"
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
 #include "settings/captions.h"
 #include "settings/language.h"
+#include "settings/settings.h"
 #include "sound/delay.h"
+#include "sound/waveplayer.h"
 
-PowerSwitch::PowerSwitch(ConsoleWindow &console, BarGraph &bars, ColourRamp &ramp)
-    : console_(console), bars_(bars), ramp_(ramp)
-{}
+#include <QWidget>
 
 void PowerSwitch::label15Click()
 {
-    if (console_.controls().Picture3->isVisibleTo(&console_))
+    if (ctx_.c.Picture3->isVisibleTo(&ctx_.window))
         powerOff();
     else
         powerOn();
@@ -24,39 +23,36 @@ void PowerSwitch::label15Click()
 
 void PowerSwitch::powerOff()
 {
-    ConsoleControls &c = console_.controls();
-    ConsoleState &state = console_.state();
+    ConsoleControls &c = ctx_.c;
+    ConsoleState &state = ctx_.state;
     state.BarsRunning = false;
-    console_.wave().PlayWave(state.BarsStarted ? QStringLiteral("10.wav")
-                                               : QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(state.BarsStarted ? QStringLiteral("10.wav") : QStringLiteral("1.wav"));
     state.BarsStarted = false;
-    if (!bars_.CollapseBars())
+    if (!ctx_.bars.CollapseBars())
         return;
     c.Label12->setCaption(Captions::Start);
     showBarSection(false);
-    c.Label15->setCaption(Language::germanPowerCaptions(console_.settings())
-                              ? Captions::PowerOffGerman
-                              : Captions::PowerOffEnglish);
-    console_.repaint();
+    c.Label15->setCaption(Language::germanPowerCaptions(ctx_.settings) ? Captions::PowerOffGerman
+                                                                       : Captions::PowerOffEnglish);
+    ctx_.window.repaint();
 }
 
 void PowerSwitch::powerOn()
 {
-    ConsoleControls &c = console_.controls();
+    ConsoleControls &c = ctx_.c;
     for (int i = 1; i <= 9; ++i)
         c.PicBar[i]->setTwipWidth(0);
-    ramp_.DispColorText();
-    ramp_.InitColor();
+    ctx_.ramp.DispColorText();
+    ctx_.ramp.InitColor();
     showBarSection(true);
-    c.Label15->setCaption(Language::germanPowerCaptions(console_.settings())
-                              ? Captions::PowerOnGerman
-                              : Captions::PowerOnEnglish);
-    console_.wave().PlayWave(QStringLiteral("1.wav"));
+    c.Label15->setCaption(Language::germanPowerCaptions(ctx_.settings) ? Captions::PowerOnGerman
+                                                                       : Captions::PowerOnEnglish);
+    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
 }
 
 void PowerSwitch::showBarSection(bool visible)
 {
-    ConsoleControls &c = console_.controls();
+    ConsoleControls &c = ctx_.c;
     for (QWidget *control :
          std::initializer_list<QWidget *>{c.Picture3, c.Label12, c.Image1, c.Label16, c.Image6})
         control->setVisible(visible);
@@ -64,34 +60,34 @@ void PowerSwitch::showBarSection(bool visible)
 
 void PowerSwitch::endSequence()
 {
-    ConsoleControls &c = console_.controls();
-    console_.state().BarsRunning = false;
-    console_.wave().PlayWave(QStringLiteral("10.wav"));
-    if (!bars_.CollapseBars())
+    ConsoleControls &c = ctx_.c;
+    ctx_.state.BarsRunning = false;
+    ctx_.wave.PlayWave(QStringLiteral("10.wav"));
+    if (!ctx_.bars.CollapseBars())
         return;
     c.Label12->setCaption(Captions::Start);
     for (QWidget *control :
          std::initializer_list<QWidget *>{c.Label12, c.Image1, c.Label16, c.Image6})
         control->hide();
-    c.Label15->setCaption(Language::english(console_.settings()) ? Captions::PowerOffEnglish
-                                                                 : Captions::PowerOffGerman);
+    c.Label15->setCaption(Language::english(ctx_.settings) ? Captions::PowerOffEnglish
+                                                           : Captions::PowerOffGerman);
     c.Picture3->hide();
-    console_.repaint();
-    console_.wave().StopWave();
-    console_.delay().endProgram();
+    ctx_.window.repaint();
+    ctx_.wave.StopWave();
+    ctx_.delay.endProgram();
 }
 
 void PowerSwitch::picture2Click(int index)
 {
     if (index == 2) {
-        console_.wave().PlayWave(QStringLiteral("1.wav"));
-        ConsoleControls &c = console_.controls();
-        const Qt::WindowStates state = console_.windowState();
+        ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+        ConsoleControls &c = ctx_.c;
+        const Qt::WindowStates state = ctx_.window.windowState();
         if (!(state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-            console_.setWindowState(Qt::WindowMaximized);
-            console_.centrePicture1();
+            ctx_.window.setWindowState(Qt::WindowMaximized);
+            ctx_.centrePicture1();
         } else if (state & Qt::WindowMaximized) {
-            console_.setWindowState(Qt::WindowNoState);
+            ctx_.window.setWindowState(Qt::WindowNoState);
             c.Picture1->setTwipGeometry({0, 0, c.Picture1->twipWidth(), c.Picture1->twipHeight()});
         }
     } else if (index == 1) {
@@ -101,6 +97,6 @@ void PowerSwitch::picture2Click(int index)
 
 void PowerSwitch::minimise()
 {
-    console_.wave().PlayWave(QStringLiteral("2.wav"));
-    console_.showMinimized();
+    ctx_.wave.PlayWave(QStringLiteral("2.wav"));
+    ctx_.window.showMinimized();
 }

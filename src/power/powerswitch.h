@@ -1,8 +1,32 @@
 #pragma once
 
+#include "controls/consolecontrols.h"
+#include "settings/consolestate.h"
+
+#include <functional>
+
 class BarGraph;
 class ColourRamp;
-class ConsoleWindow;
+class Delay;
+class QWidget;
+class Settings;
+class WavePlayer;
+
+// What the power switch works on: the console window, its controls and state,
+// and the operations of other subsystems it calls.
+struct PowerContext
+{
+    QWidget &window;
+    ConsoleControls &c;
+    ConsoleState &state;
+    Settings &settings;
+    WavePlayer &wave;
+    Delay &delay;
+    BarGraph &bars;
+    ColourRamp &ramp;
+    // Centres the console artwork on the window.
+    std::function<void()> centrePicture1;
+};
 
 // The power switch, the End sequence and the window buttons of the console.
 // The power state is what the console shows: the bar graph section visible
@@ -10,7 +34,7 @@ class ConsoleWindow;
 class PowerSwitch
 {
 public:
-    PowerSwitch(ConsoleWindow &console, BarGraph &bars, ColourRamp &ramp);
+    explicit PowerSwitch(const PowerContext &context) : ctx_(context) {}
 
     // Power (Label15, Image7).
     void label15Click();
@@ -25,7 +49,5 @@ private:
     void powerOn();
     void showBarSection(bool visible);
 
-    ConsoleWindow &console_;
-    BarGraph &bars_;
-    ColourRamp &ramp_;
+    PowerContext ctx_;
 };

@@ -1,9 +1,9 @@
 #include "power/windowdrag.h"
 
-#include "app/captionlabel.h"
-#include "app/consolestate.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
+#include "controls/captionlabel.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
+#include "settings/consolestate.h"
 #include "settings/numbertext.h"
 
 #include <QVector>

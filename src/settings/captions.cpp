@@ -1,6 +1,6 @@
 #include "settings/captions.h"
 
-#include "app/captionlabel.h"
+#include "controls/captionlabel.h"
 
 namespace Captions {
 

@@ -1,11 +1,11 @@
 #include "settings/languagedialog.h"
 
-#include "app/artwork.h"
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
-#include "app/fontstandins.h"
-#include "app/picturebox.h"
-#include "app/twips.h"
+#include "controls/artwork.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "controls/fontstandins.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
 #include "settings/settings.h"
 
 #include <QPushButton>

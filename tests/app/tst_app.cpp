@@ -1,8 +1,8 @@
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
-#include "app/picturebox.h"
-#include "app/randomsource.h"
-#include "app/twips.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "controls/picturebox.h"
+#include "controls/twips.h"
+#include "services/randomsource.h"
 #include "support/consolefixture.h"
 
 #include <QScreen>

@@ -1,7 +1,7 @@
-#include "app/captionlabel.h"
-#include "app/colorvalue.h"
-#include "app/picturebox.h"
 #include "bars/bargraph.h"
+#include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
+#include "controls/picturebox.h"
 #include "support/bardraws.h"
 #include "support/consolefixture.h"
 

@@ -1,7 +1,7 @@
 #include "power/pointertests.h"
 
-#include "app/captionlabel.h"
-#include "app/picturebox.h"
+#include "controls/captionlabel.h"
+#include "controls/picturebox.h"
 #include "power/ccursor.h"
 #include "support/consolefixture.h"
 

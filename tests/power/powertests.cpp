@@ -1,8 +1,8 @@
 #include "power/powertests.h"
 
-#include "app/captionlabel.h"
-#include "app/imagecontrol.h"
-#include "app/picturebox.h"
+#include "controls/captionlabel.h"
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
 #include "support/bardraws.h"
 #include "support/consolefixture.h"
 

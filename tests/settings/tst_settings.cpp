@@ -1,4 +1,4 @@
-#include "app/captionlabel.h"
+#include "controls/captionlabel.h"
 #include "settings/language.h"
 #include "settings/languagedialog.h"
 #include "settings/numbertext.h"

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "app/clock.h"
-#include "app/pointerservice.h"
-#include "app/randomsource.h"
+#include "services/clock.h"
+#include "services/pointerservice.h"
+#include "services/randomsource.h"
 #include "settings/inisettingsstore.h"
 #include "sound/delay.h"
 #include "sound/soundplayer.h"

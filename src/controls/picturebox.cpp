@@ -1,7 +1,7 @@
-#include "app/picturebox.h"
+#include "controls/picturebox.h"
 
-#include "app/colorvalue.h"
-#include "app/twips.h"
+#include "controls/colorvalue.h"
+#include "controls/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/pointerservice.h"
+#include "services/pointerservice.h"
 
 #include <QtGlobal>
 

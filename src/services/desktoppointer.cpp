@@ -1,4 +1,4 @@
-#include "power/desktoppointer.h"
+#include "services/desktoppointer.h"
 
 #include <QCursor>
 #include <QGuiApplication>

@@ -1,4 +1,4 @@
-#include "app/imagecontrol.h"
+#include "controls/imagecontrol.h"
 
 #include <QPainter>
 

@@ -1,7 +1,7 @@
-#include "app/captionlabel.h"
+#include "controls/captionlabel.h"
 
-#include "app/colorvalue.h"
-#include "app/twips.h"
+#include "controls/colorvalue.h"
+#include "controls/twips.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/twipcontrol.h"
+#include "controls/twipcontrol.h"
 
 #include <QPixmap>
 #include <QVector>

@@ -1,4 +1,4 @@
-#include "app/fontstandins.h"
+#include "controls/fontstandins.h"
 
 #include <QStringList>
 

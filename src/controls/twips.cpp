@@ -1,4 +1,4 @@
-#include "app/twips.h"
+#include "controls/twips.h"
 
 #include <cmath>
 

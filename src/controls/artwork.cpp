@@ -1,4 +1,4 @@
-#include "app/artwork.h"
+#include "controls/artwork.h"
 
 #include <QGuiApplication>
 #include <QImage>

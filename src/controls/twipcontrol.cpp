@@ -1,6 +1,6 @@
-#include "app/twipcontrol.h"
+#include "controls/twipcontrol.h"
 
-#include "app/twips.h"
+#include "controls/twips.h"
 
 #include <QMouseEvent>
 

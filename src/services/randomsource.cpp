@@ -1,4 +1,4 @@
-#include "app/randomsource.h"
+#include "services/randomsource.h"
 
 #include <cmath>
 
