@@ -1,10 +1,25 @@
+#include "app/commandline.h"
 #include "app/consolewindow.h"
 #include "app/desktop.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
 int main(int argc, char *argv[])
 {
+    // The options are handled before the application object exists, so --help
+    // and the others work without a display.
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments << QString::fromLocal8Bit(argv[i]);
+    const CommandLine::Outcome outcome =
+        CommandLine::handle(arguments, IniSettingsStore::defaultFilePath());
+    std::fputs(outcome.output.toLocal8Bit().constData(), stdout);
+    std::fputs(outcome.error.toLocal8Bit().constData(), stderr);
+    if (!outcome.start)
+        return outcome.exitCode;
+
     Desktop::preparePlatform();
     QApplication app(argc, argv);
     Desktop desktop;

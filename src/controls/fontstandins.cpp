@@ -1,5 +1,7 @@
 #include "controls/fontstandins.h"
 
+#include <QDirIterator>
+#include <QFontDatabase>
 #include <QStringList>
 
 #include <cmath>
@@ -8,6 +10,12 @@ namespace FontStandIns {
 
 void install()
 {
+    // The stand-ins travel in the resources, so no caption depends on the
+    // fonts a machine has installed.
+    QDirIterator bundled(QStringLiteral(":/fonts"), QDir::Files);
+    while (bundled.hasNext())
+        QFontDatabase::addApplicationFont(bundled.next());
+
     const QStringList display{"Bebas Neue", "Liberation Sans Narrow", "DejaVu Sans Condensed"};
     const QStringList sans{"Liberation Sans", "Arimo", "DejaVu Sans"};
     QFont::insertSubstitutions("TrekCon2", display);

@@ -16,7 +16,7 @@ namespace {
 const QString Explanation = QStringLiteral(
     "Wenn Sie das Programm daß erste mal starten, müssen Sie sich für eine Benutzersprache "
     "entscheiden. Um die Einstellungen zu ändern, müssen sie das Programm "
-    "'ResetLanguage.exe' im Programmverzeichnis starten.");
+    "'ResetLanguage' im Programmverzeichnis starten.");
 const QString Question = QStringLiteral(
     "Now, please select the language which you want to use: Bitte wählen Sie nun die "
     "Sprache, die Sie benutzen möchten:");

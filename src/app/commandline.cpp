@@ -1,0 +1,103 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
+
+#include "settings/inisettingsstore.h"
+#include "settings/languagereset.h"
+#include "settings/settings.h"
+
+#include <QCommandLineParser>
+#include <QFileInfo>
+
+namespace CommandLine {
+
+namespace {
+
+const QString Help = QStringLiteral(
+    "Usage: %1 [option]\n"
+    "An animated starship-console display. Without an option the console starts.\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help          Shows this help and ends.\n"
+    "  -v, --version       Shows the version and ends.\n"
+    "  --reset-language    Forgets the language choice and ends: the dialog asks again.\n"
+    "  --language de|en    Stores Deutsch or English as the dialog would, then starts.\n");
+
+// The flag the language dialog stores for each choice.
+QString languageFlag(const QString &language)
+{
+    if (language == QLatin1String("de"))
+        return QStringLiteral("1");
+    if (language == QLatin1String("en"))
+        return QStringLiteral("0");
+    return {};
+}
+
+Outcome failure(const QString &program, const QString &reason)
+{
+    Outcome outcome;
+    outcome.start = false;
+    outcome.exitCode = 2;
+    outcome.error = QStringLiteral("%1: %2 See %1 --help.\n").arg(program, reason);
+    return outcome;
+}
+
+Outcome finished(const QString &output)
+{
+    Outcome outcome;
+    outcome.start = false;
+    outcome.output = output;
+    return outcome;
+}
+
+} // namespace
+
+QString versionText()
+{
+    return QStringLiteral("Version %1.%2 (%1.%2.0%3)")
+        .arg(KORVA_VERSION_MAJOR)
+        .arg(KORVA_VERSION_MINOR)
+        .arg(KORVA_VERSION_PATCH);
+}
+
+Outcome handle(const QStringList &arguments, const QString &settingsFile)
+{
+    const QString program = arguments.isEmpty() ? QStringLiteral("korva-interface")
+                                                : QFileInfo(arguments[0]).fileName();
+    const QCommandLineOption help(QStringList{"h", "help"});
+    const QCommandLineOption version(QStringList{"v", "version"});
+    const QCommandLineOption resetLanguage(QStringLiteral("reset-language"));
+    const QCommandLineOption language(QStringLiteral("language"), QString(),
+                                      QStringLiteral("de|en"));
+    QCommandLineParser parser;
+    parser.addOptions({help, version, resetLanguage, language});
+    if (!parser.parse(arguments))
+        return failure(program, parser.errorText());
+    if (!parser.positionalArguments().isEmpty())
+        return failure(
+            program,
+            QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
+
+    if (parser.isSet(help))
+        return finished(Help.arg(program));
+    if (parser.isSet(version))
+        return finished(QStringLiteral("KORVA-Interface %1\n").arg(versionText()));
+    const QString flag = languageFlag(parser.value(language));
+    if (parser.isSet(language) && flag.isEmpty())
+        return failure(
+            program,
+            QStringLiteral("The language is de or en, not '%1'.").arg(parser.value(language)));
+    if (parser.isSet(resetLanguage) && parser.isSet(language))
+        return failure(program,
+                       QStringLiteral("--reset-language and --language exclude each other."));
+    if (parser.isSet(resetLanguage)) {
+        LanguageReset::reset(settingsFile);
+        return finished(LanguageReset::message());
+    }
+    if (!flag.isEmpty()) {
+        IniSettingsStore store(settingsFile);
+        Settings(store).write(SettingKey::German, flag);
+    }
+    return {};
+}
+
+} // namespace CommandLine

@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's few options. With none the console starts as always; the
+// others print, reset or store something and mostly end at once, before any
+// window or display is touched.
+namespace CommandLine {
+
+struct Outcome
+{
+    bool start = true; // go on and start the console
+    int exitCode = 0;  // the program's exit status when it does not start
+    QString output;    // for standard output
+    QString error;     // for standard error, one line
+};
+
+// Parses the arguments (the program's name first) and does what they ask of
+// the settings file.
+Outcome handle(const QStringList &arguments, const QString &settingsFile);
+
+QString versionText();
+
+} // namespace CommandLine
