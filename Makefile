@@ -1,26 +1,36 @@
-# The two commands of the README, plus the benchmark. Each installs what is
-# missing on a Debian 12 machine first.
+# The two commands of the README, plus the benchmark, install and package. Each
+# installs what is missing on a Debian 12 machine first.
 BUILD ?= build
+PREFIX ?= /usr/local
 JOBS ?= $(shell nproc)
 
 BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
               qt6-svg-dev libqt6svg6 qt6-qpa-plugins libxcb1-dev
-FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-kaushanscript fonts-dejavu-core
-DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils
+FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-liberation2 fonts-kaushanscript fonts-dejavu-core
+DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils desktop-file-utils appstream
+PACKAGE_DEBS := dpkg-dev file lintian
 BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench build deps deps-test deps-bench clean
+.PHONY: run test bench install package build deps deps-test deps-bench deps-package clean
 
 run: deps build
 	$(BUILD)/bin/korva-interface
 
-test: deps deps-test build
+test: deps deps-test deps-package build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
 
 bench: deps deps-test deps-bench build
 	bench/run.sh $(BUILD)/bin/korva-interface
+
+# PREFIX and DESTDIR as usual; root rights only for a real system folder.
+install: deps build
+	$(if $(DESTDIR),,$(SUDO)) env DESTDIR="$(DESTDIR)" cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A .deb in the build folder: apt-get install ./$(BUILD)/korva-interface_*.deb
+package: deps deps-package build
+	cmake --build $(BUILD) --target package
 
 build:
 	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
@@ -31,6 +41,9 @@ deps:
 
 deps-test:
 	@$(MAKE) --no-print-directory install-debs DEBS="$(DESKTOP_DEBS)"
+
+deps-package:
+	@$(MAKE) --no-print-directory install-debs DEBS="$(PACKAGE_DEBS)"
 
 deps-bench:
 	@$(MAKE) --no-print-directory install-debs DEBS="$(BENCH_DEBS)"
