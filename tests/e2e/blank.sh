@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# The blank screen: the spot at the right end of the lower bar row blanks the
+# screen at once, the black screen shows the logo and the two lines with the
+# pointer hidden, and a key brings the console back with the pointer.
+. "$(dirname "$0")/lib.sh"
+e2e_init "$@"
+
+CURSORPROBE=$(dirname "$E2E_PROGRAM")/cursorprobe
+[ -x "$CURSORPROBE" ] || fail "no $CURSORPROBE"
+# Visible pixels of the pointer's image into POINTER.
+pointer_pixels() { POINTER=$("$CURSORPROBE") || fail "cursorprobe failed"; }
+expect_pointer() {
+    e2e_until 50 0.1 "pointer_pixels && [ \$((POINTER > 0)) = $1 ]" ||
+        fail "pointer has $POINTER visible pixels, expected it $2"
+    pass "the pointer is $2"
+}
+
+e2e_start_program $'[Sprache]\nGerman=1\n\n[Optionen]\nSSaver=0'
+e2e_expect_console
+xdotool mousemove $((ART_X + 400)) $((ART_Y + 400))
+expect_pointer 1 shown
+
+# Image4: left 11370, top 2880 twips inside the artwork.
+e2e_click_art $((11370 / 15 + 19)) $((2880 / 15 + 8))
+
+# The logo (5535 x 4260 twips) centred at one sixth of the free height of the
+# 1024 x 768 screen: left 327, top 81; the Federation line 300 twips below it.
+logo_lit() { e2e_shot logo 327 81 369 284 && e2e_lit logo && [ "$LIT" -gt 30000 ]; }
+e2e_until 50 0.2 logo_lit || fail "no logo on the black screen ($LIT lit pixels)"
+pass "the black screen shows the logo ($LIT lit pixels)"
+e2e_shot below_lines 0 500 "$SCREEN_W" 268
+e2e_lit below_lines
+[ "$LIT" = 0 ] || fail "the console shows through below the lines ($LIT lit pixels)"
+e2e_shot left_column 0 0 320 768
+e2e_lit left_column
+[ "$LIT" = 0 ] || fail "the console shows through beside the logo ($LIT lit pixels)"
+e2e_shot federation 0 365 "$SCREEN_W" 110
+e2e_lit federation
+[ "$LIT" -gt 1000 ] || fail "no Federation and stardate lines ($LIT lit pixels)"
+pass "only the logo and the two lines show on black"
+expect_pointer 0 hidden
+
+e2e_press "$CONSOLE_TITLE" x
+e2e_shot_drawn "artwork-back" "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+pass "a key brings the console back"
+expect_pointer 1 "shown again"
+
+if grep -i 'dbus' "$E2E_WORK/program-$E2E_RUN.log"; then
+    fail "the program spoke of the missing session bus"
+fi
+e2e_expect_close_ends_program
