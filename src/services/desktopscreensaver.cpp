@@ -51,6 +51,15 @@ bool x11CanSuspend(xcb_connection_t *connection)
 
 } // namespace
 
+DesktopScreenSaver::DesktopScreenSaver(const QString &busAddress) : busAddress_(busAddress) {}
+
+// A connection of our own to the session bus: the holds end when it does.
+QDBusConnection DesktopScreenSaver::connection() const
+{
+    return QDBusConnection::connectToBus(
+        busAddress_, QStringLiteral("KORVA-Interface screen saver ") + busAddress_);
+}
+
 void DesktopScreenSaver::setActive(bool active)
 {
     if (active != held_)
@@ -67,7 +76,19 @@ void DesktopScreenSaver::inhibit()
 {
     if (inhibitPending_ || cookie_)
         return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus_ == Bus::Unknown) {
+        // The first hold asks whether the bus answers at all; it follows
+        // when the bus does and the hold is still wanted.
+        bus_ = Bus::Probing;
+        probe_.start(busAddress_, [this](bool answers) {
+            bus_ = answers ? Bus::Answers : Bus::Absent;
+            if (held_)
+                inhibit();
+        });
+    }
+    if (bus_ != Bus::Answers)
+        return;
+    QDBusConnection bus = connection();
     if (!bus.isConnected())
         return;
     inhibitPending_ = true;
@@ -95,7 +116,7 @@ void DesktopScreenSaver::unInhibit()
 {
     if (!cookie_)
         return;
-    QDBusConnection::sessionBus().asyncCall(call(QStringLiteral("UnInhibit"), {*cookie_}));
+    connection().asyncCall(call(QStringLiteral("UnInhibit"), {*cookie_}));
     cookie_.reset();
 }
 

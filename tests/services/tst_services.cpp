@@ -1,11 +1,15 @@
 #include "services/desktopscreensaver.h"
+#include "services/sessionbusprobe.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QLocalServer>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <optional>
 
 // The desktop's screen saver held off over a real, private session bus, with
 // a stand-in screen saver service that reports every hold and release.
@@ -17,6 +21,7 @@ class TstServices : public QObject
     QProcess bus_;
     QProcess saver_;
     QStringList lines_; // what the stand-in reported since the last test began
+    QByteArray busAddress_;
 
     QString binary(const QString &name) const
     {
@@ -54,8 +59,8 @@ private slots:
         config.close();
         bus_.start(daemon, {"--config-file=" + config.fileName(), "--nofork", "--print-address=1"});
         QTRY_VERIFY(bus_.canReadLine());
-        const QByteArray address = bus_.readLine().trimmed();
-        qputenv("DBUS_SESSION_BUS_ADDRESS", address);
+        busAddress_ = bus_.readLine().trimmed();
+        qputenv("DBUS_SESSION_BUS_ADDRESS", busAddress_);
 
         connect(&saver_, &QProcess::readyReadStandardOutput, this, [this] {
             while (saver_.canReadLine())
@@ -69,33 +74,48 @@ private slots:
     void init() { lines_.clear(); }
 
     // Requests in order: "off" holds the saver off, "on" lets it run, "answer"
-    // waits until the service has granted the hold.
+    // waits until the service has granted the hold. A switch that has held
+    // once before knows that the bus answers.
     void holdAndRelease_data()
     {
+        QTest::addColumn<bool>("heldBefore");
         QTest::addColumn<QStringList>("requests");
         QTest::addColumn<QStringList>("reports"); // cookies as "#"
-        QTest::newRow("hold, then release")
-            << QStringList{"off", "answer", "on"}
+        QTest::newRow("first hold, then release")
+            << false << QStringList{"off", "answer", "on"}
             << QStringList{"Inhibit # KORVA-Interface", "UnInhibit #"};
+        QTest::newRow("first hold let go before the bus answered")
+            << false << QStringList{"off", "on"} << QStringList{};
         QTest::newRow("released before the hold was granted")
-            << QStringList{"off", "on"} << QStringList{"Inhibit # KORVA-Interface", "UnInhibit #"};
+            << true << QStringList{"off", "on"}
+            << QStringList{"Inhibit # KORVA-Interface", "UnInhibit #"};
         QTest::newRow("a second release changes nothing")
-            << QStringList{"off", "answer", "on", "on"}
+            << true << QStringList{"off", "answer", "on", "on"}
             << QStringList{"Inhibit # KORVA-Interface", "UnInhibit #"};
         QTest::newRow("a second hold changes nothing")
-            << QStringList{"off", "off", "answer"} << QStringList{"Inhibit # KORVA-Interface"};
-        QTest::newRow("release without a hold") << QStringList{"on"} << QStringList{};
+            << true << QStringList{"off", "off", "answer"}
+            << QStringList{"Inhibit # KORVA-Interface"};
+        QTest::newRow("release without a hold") << true << QStringList{"on"} << QStringList{};
         QTest::newRow("held again while the first hold was on its way")
-            << QStringList{"off", "on", "off", "answer"}
+            << true << QStringList{"off", "on", "off", "answer"}
             << QStringList{"Inhibit # KORVA-Interface"};
     }
 
     void holdAndRelease()
     {
+        QFETCH(bool, heldBefore);
         QFETCH(QStringList, requests);
         QFETCH(QStringList, reports);
         {
             DesktopScreenSaver saver;
+            if (heldBefore) {
+                saver.setActive(false);
+                QTRY_COMPARE(lines_.size(), 1);
+                saver.setActive(true);
+                expectReports(
+                    {lines_[0], lines_[0].section(' ', 0, 1).replace("Inhibit", "UnInhibit")});
+                lines_.clear();
+            }
             for (const QString &request : requests) {
                 if (request == "answer")
                     QTRY_VERIFY(!lines_.isEmpty());
@@ -109,6 +129,52 @@ private slots:
             QCOMPARE(seen, reports);
             expectReports(lines_);
         }
+    }
+
+    void probe_data()
+    {
+        QTest::addColumn<QString>("address");
+        QTest::addColumn<bool>("answers");
+        QTest::newRow("the session bus") << QString(busAddress_) << true;
+        QTest::newRow("escaped path, after an address of another kind")
+            << "tcp:host=localhost,port=1;" + QString(busAddress_).replace("/", "%2f") << true;
+        QTest::newRow("no address") << QString() << false;
+        QTest::newRow("no socket at the path") << "unix:path=" + dir_.filePath("none") << false;
+        QTest::newRow("a socket that never answers")
+            << "unix:path=" + dir_.filePath("hung") << false;
+        QTest::newRow("a local address without a path") << "unix:guid=1234" << false;
+        QTest::newRow("not a local socket: not probed") << "tcp:host=localhost,port=1" << true;
+    }
+
+    void probe()
+    {
+        QFETCH(QString, address);
+        QFETCH(bool, answers);
+        QLocalServer hung; // takes connections and never says a word
+        QVERIFY(hung.listen(dir_.filePath("hung")));
+        SessionBusProbe probe;
+        std::optional<bool> result;
+        probe.start(
+            address, [&](bool answered) { result = answered; }, 300);
+        QTRY_VERIFY(result.has_value());
+        QCOMPARE(*result, answers);
+    }
+
+    // A bus that takes the connection and never answers holds up nothing: the
+    // switch asks it once, without waiting, and then leaves it alone.
+    void busThatNeverAnswers()
+    {
+        QLocalServer hung;
+        QVERIFY(hung.listen(dir_.filePath("hung")));
+        DesktopScreenSaver saver("unix:path=" + hung.fullServerName());
+        saver.setActive(false);
+        saver.setActive(true);
+        saver.setActive(false);
+        QTRY_VERIFY(hung.hasPendingConnections());
+        QLocalSocket *probe = hung.nextPendingConnection();
+        QTRY_VERIFY(probe->bytesAvailable() > 0);
+        QVERIFY(probe->readAll().startsWith(QByteArray("\0AUTH EXTERNAL ", 15)));
+        QVERIFY(!hung.hasPendingConnections());
     }
 
     // The program itself blanks the screen after two idle ticks and holds the
