@@ -21,13 +21,26 @@ xdotool mousemove $((ART_X + 400)) $((ART_Y + 400))
 expect_pointer 1 shown
 
 # Image4: left 11370, top 2880 twips inside the artwork.
-e2e_click_art $((11370 / 15 + 19)) $((2880 / 15 + 8))
-
+click_image4() { e2e_click_art $((11370 / 15 + 19)) $((2880 / 15 + 8)); }
 # The logo (5535 x 4260 twips) centred at one sixth of the free height of the
 # 1024 x 768 screen: left 327, top 81; the Federation line 300 twips below it.
 logo_lit() { e2e_shot logo 327 81 369 284 && e2e_lit logo && [ "$LIT" -gt 30000 ]; }
-e2e_until 50 0.2 logo_lit || fail "no logo on the black screen ($LIT lit pixels)"
-pass "the black screen shows the logo ($LIT lit pixels)"
+expect_black_screen() {
+    e2e_until 50 0.2 logo_lit || fail "no logo on the black screen ($LIT lit pixels)"
+    pass "the black screen shows the logo ($LIT lit pixels)"
+}
+expect_console_back() {
+    e2e_shot_drawn "artwork-$1" "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    pass "$2 brings the console back"
+}
+
+click_image4
+expect_black_screen
+xdotool click 1
+expect_console_back click "a click on the black screen"
+
+click_image4
+expect_black_screen
 e2e_shot below_lines 0 500 "$SCREEN_W" 268
 e2e_lit below_lines
 [ "$LIT" = 0 ] || fail "the console shows through below the lines ($LIT lit pixels)"
@@ -41,11 +54,13 @@ pass "only the logo and the two lines show on black"
 expect_pointer 0 hidden
 
 e2e_press "$CONSOLE_TITLE" x
-e2e_shot_drawn "artwork-back" "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
-pass "a key brings the console back"
+expect_console_back key "a key"
 expect_pointer 1 "shown again"
 
 if grep -i 'dbus' "$E2E_WORK/program-$E2E_RUN.log"; then
     fail "the program spoke of the missing session bus"
 fi
-e2e_expect_close_ends_program
+# Closed while the screen goes dark, the program ends cleanly.
+click_image4
+xdotool key alt+F4
+e2e_expect_exit 10 "Alt+F4 during the entry"
