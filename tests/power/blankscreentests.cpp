@@ -113,6 +113,11 @@ void BlankScreenTests::idleRule_data()
         << 8 << 8 << 5;
     QTest::newRow("every further move away from the anchor counts")
         << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << creep(100, 5, 4) << 4 << 0 << 0;
+    QTest::newRow("activity ends stillness: tremor after it passes the limit unseen")
+        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0
+        << Path{{100, 100}, {100, 100}, {120, 100}, {101, 100}, {102, 100}, {101, 100},
+                {102, 100}, {101, 100}, {102, 100}, {101, 100}, {102, 100}}
+        << 11 << 0 << 8;
     QTest::newRow("tremor on every tick passes the limit unseen")
         << QByteArray("SSaver=1\nSSaverTime=0.01") << 0
         << Path{{100, 100}, {102, 100}, {100, 100}, {102, 100}, {100, 100}, {102, 100}} << 12 << 0
