@@ -1,14 +1,21 @@
 #!/usr/bin/env bash
 # The blank screen: the spot at the right end of the lower bar row blanks the
 # screen at once, the black screen shows the logo and the two lines with the
-# pointer hidden, and a key brings the console back with the pointer.
+# pointer hidden and the X server's screen saver held off, and a click or a
+# key brings the console back with the pointer.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
-CURSORPROBE=$(dirname "$E2E_PROGRAM")/cursorprobe
-[ -x "$CURSORPROBE" ] || fail "no $CURSORPROBE"
+XPROBE=$(dirname "$E2E_PROGRAM")/xprobe
+[ -x "$XPROBE" ] || fail "no $XPROBE"
 # Visible pixels of the pointer's image into POINTER.
-pointer_pixels() { POINTER=$("$CURSORPROBE") || fail "cursorprobe failed"; }
+pointer_pixels() { POINTER=$("$XPROBE" pointer) || fail "xprobe pointer failed"; }
+# The X server's screen saver, "on" or "off", after $1 idle seconds with its time-out at 1 s.
+expect_saver() {
+    sleep 3
+    [ "$("$XPROBE" saver-state)" = "$1" ] || fail "the X server's screen saver is not $1 $2"
+    pass "the X server's screen saver is $1 $2"
+}
 expect_pointer() {
     e2e_until 50 0.1 "pointer_pixels && [ \$((POINTER > 0)) = $1 ]" ||
         fail "pointer has $POINTER visible pixels, expected it $2"
@@ -39,8 +46,10 @@ expect_black_screen
 xdotool click 1
 expect_console_back click "a click on the black screen"
 
+"$XPROBE" saver-timeout 1 || fail "could not set the X server's screen saver"
 click_image4
 expect_black_screen
+expect_saver off "behind the black screen"
 e2e_shot below_lines 0 500 "$SCREEN_W" 268
 e2e_lit below_lines
 [ "$LIT" = 0 ] || fail "the console shows through below the lines ($LIT lit pixels)"
@@ -56,6 +65,8 @@ expect_pointer 0 hidden
 e2e_press "$CONSOLE_TITLE" x
 expect_console_back key "a key"
 expect_pointer 1 "shown again"
+expect_saver on "after the console came back"
+"$XPROBE" saver-timeout 0
 
 if grep -i 'dbus' "$E2E_WORK/program-$E2E_RUN.log"; then
     fail "the program spoke of the missing session bus"
