@@ -57,11 +57,8 @@ void SessionBusProbe::start(const QString &address, std::function<void(bool)> do
         const QByteArray uid = QByteArray::number(qulonglong(::getuid())).toHex();
         socket_.write(QByteArray(1, '\0') + "AUTH EXTERNAL " + uid + "\r\n");
     });
-    connect(&socket_, &QLocalSocket::readyRead, this, [this] {
-        reply_ += socket_.readAll();
-        if (reply_.contains("\r\n"))
-            finish(reply_.startsWith("OK ") || reply_.startsWith("REJECTED"));
-    });
+    // Whatever it says, a bus that says something answers.
+    connect(&socket_, &QLocalSocket::readyRead, this, [this] { finish(true); });
     connect(&socket_, &QLocalSocket::errorOccurred, this, [this] { finish(false); });
     timeout_.setSingleShot(true);
     connect(&timeout_, &QTimer::timeout, this, [this] { finish(false); });

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QLocalSocket>
 #include <QObject>
 #include <QTimer>
@@ -29,6 +28,5 @@ private:
 
     QLocalSocket socket_;
     QTimer timeout_;
-    QByteArray reply_;
     std::function<void(bool)> done_;
 };
