@@ -20,7 +20,9 @@
 # its scenario and runs after the program of the scenario has ended.
 #
 # The steps per second come from the barsteps program beside the console
-# program (built from bench/barsteps.cpp), run for STEPS_S seconds.
+# program (built from bench/barsteps.cpp), run for STEPS_S seconds. The
+# durations of the blank screen's entry and return come from blanktimes
+# (bench/blanktimes.cpp), medians of BLANK_RUNS runs.
 
 E2E_NAME=bench
 export LC_ALL=C
@@ -30,6 +32,7 @@ STARTUP_RUNS=${STARTUP_RUNS:-5}
 SETTLE_S=${SETTLE_S:-2}
 MEASURE_S=${MEASURE_S:-20}
 STEPS_S=${STEPS_S:-10}
+BLANK_RUNS=${BLANK_RUNS:-5}
 TARGET_CPU_OFF=1.5
 TARGET_CPU_BARS=3
 TARGET_STEPS=85
@@ -37,12 +40,22 @@ TARGET_RSS_MB=80
 TARGET_GROWTH_MB=0
 TARGET_STARTUP_S=0.5
 
-SCENARIOS=(powered_off bars_very_slow bars_slow bars_normal bars_fast bars_very_fast)
+SCENARIOS=(powered_off blank_screen bars_very_slow bars_slow bars_normal bars_fast bars_very_fast)
 
 # The console as it starts: powered off, number panels typing, the colours
 # flickering and the pills shuffling.
 config_powered_off() { printf '[Sprache]\nGerman=1\n\n[Optionen]\nSSaver=0\n'; }
 scenario_powered_off() { :; }
+
+# The black screen shown at once by Image4, the console powered off behind
+# it: everything goes on running below the black screen.
+config_blank_screen() { config_powered_off; }
+scenario_blank_screen() {
+    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    click_art $((11370 / 15 + 19)) $((2880 / 15 + 8))
+    e2e_until 50 0.2 'e2e_shot logo 327 81 369 284 && e2e_lit logo && [ "$LIT" -gt 30000 ]' ||
+        fail "no black screen with the logo after a click on Image4"
+}
 
 # The bar graph running at each speed, "Very slow" (-1) to "Very fast" (3):
 # power on and Start, clicked as a person would.
@@ -97,6 +110,24 @@ bar_steps() {
         log "barsteps at speed $1 gave no figure: $(tail -n 3 "$E2E_WORK/barsteps.log")" >&2
         echo -
         ;;
+    esac
+}
+
+# Median durations of the blank screen's entry and return, from blanktimes;
+# sets BLANK_ENTRY and BLANK_RETURN.
+blank_times() {
+    local program times
+    BLANK_ENTRY=- BLANK_RETURN=-
+    program=$(dirname "$E2E_PROGRAM")/blanktimes
+    if [ ! -x "$program" ]; then
+        log "no $program (built from bench/blanktimes.cpp); durations left out"
+        return 0
+    fi
+    log "KORVA-Interface: blank screen entry and return, $BLANK_RUNS runs"
+    times=$(timeout 60 "$program" "$BLANK_RUNS" 2>>"$E2E_WORK/blanktimes.log" | tail -n 1)
+    case $times in
+    [0-9]*' '[0-9]*) read -r BLANK_ENTRY BLANK_RETURN <<<"$times" ;;
+    *) log "blanktimes gave no figures: $(tail -n 3 "$E2E_WORK/blanktimes.log")" ;;
     esac
 }
 
@@ -281,6 +312,11 @@ report() {
         *) target_row "$scenario" "$TARGET_CPU_OFF" ;;
         esac
     done
+    # Hidden below the black screen, the console must cost no more than when it shows.
+    printf '  blank screen CPU %.2f <= powered off %.2f  %s\n' "${K_CPU[blank_screen]}" \
+        "${K_CPU[powered_off]}" "$(verdict_le "${K_CPU[blank_screen]}" "${K_CPU[powered_off]}")"
+    printf '  blank screen entry %s s, return %s s (their waits: 0.75 s and 0.60 s; median of %s)\n' \
+        "$BLANK_ENTRY" "$BLANK_RETURN" "$BLANK_RUNS"
     printf '  start-up %.3f s < %s s  %s' "$KORVA_STARTUP" "$TARGET_STARTUP_S" "$(verdict "$KORVA_STARTUP" "$TARGET_STARTUP_S")"
     if [ -n "${REF_CPU:-}" ]; then
         printf '   (phosphor: %.2f %% CPU, %.1f MB peak, %+.2f MB growth, %.3f s start-up)\n' \
@@ -294,6 +330,7 @@ report() {
 
 e2e_init "$@"
 bench_korva
+blank_times
 bench_reference
 out_dir=$(dirname "$0")/out
 mkdir -p "$out_dir"

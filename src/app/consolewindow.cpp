@@ -16,6 +16,7 @@
 #include "sound/delay.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
@@ -29,7 +30,11 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       bars_(c_, state_, program_, services.random, services.delay, wave_, ramp_, alerts_),
       barSettings_(program_, settings_, wave_, ramp_),
       power_({*this, c_, state_, settings_, wave_, services.delay, bars_, ramp_,
-              [this] { centrePicture1(); }})
+              [this] { centrePicture1(); }}),
+      blank_({c_, state_, settings_, wave_, services.delay, services.pointer, services.screenSaver,
+              [this] { return mouse(); },
+              [this] { return QSizeF(Twips::fromPixels(width()), Twips::fromPixels(height())); },
+              [this] { repaint(); }})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -54,6 +59,7 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
     connect(&Timer3, &QTimer::timeout, this, [this] { panels_.timer3Tick(); });
     connect(&Timer4, &QTimer::timeout, this, [this] { stardate_.timer4Tick(); });
     connect(&Timer5, &QTimer::timeout, this, [this] { alerts_.timer5Tick(); });
+    connect(&Timer6, &QTimer::timeout, this, [this] { blank_.timer6Tick(); });
     connectClicks();
 }
 
@@ -153,6 +159,9 @@ void ConsoleWindow::connectClicks()
     onClick({c_.Image2}, [this] { barSettings_.image2Click(); });
     onClick({c_.Image3}, [this] { barSettings_.image3Click(); });
     onClick({c_.Image8}, [this] { barSettings_.image8Click(); });
+    onClick({c_.Image4}, [this] { blank_.blankAtOnce(); });
+    onClick({c_.Picture4, c_.Image5, c_.Label13, c_.Label14},
+            [this] { blank_.blackScreenClick(); });
     for (int i = 1; i <= 4; ++i)
         onClick({c_.Picture2[i]}, [this, i] { power_.picture2Click(i); });
     for (int i = 1; i <= 9; ++i)
@@ -165,4 +174,13 @@ void ConsoleWindow::closeEvent(QCloseEvent *event)
     // Closed by the system or the window manager: the program ends at once.
     event->accept();
     services_.delay.endProgram();
+}
+
+void ConsoleWindow::keyPressEvent(QKeyEvent *event)
+{
+    // The console sees every key that types a character; with Alt held a key
+    // is a command instead.
+    if (!event->text().isEmpty() && !(event->modifiers() & Qt::AltModifier))
+        blank_.characterKey();
+    QWidget::keyPressEvent(event);
 }

@@ -10,6 +10,7 @@
 #include "console/picturestore.h"
 #include "console/stardate.h"
 #include "controls/consolecontrols.h"
+#include "power/blankscreen.h"
 #include "power/ccursor.h"
 #include "power/powerswitch.h"
 #include "power/windowdrag.h"
@@ -50,6 +51,7 @@ public:
     BarGraph &bars() { return bars_; }
     BarSettings &barSettings() { return barSettings_; }
     PowerSwitch &power() { return power_; }
+    BlankScreen &blank() { return blank_; }
     Delay &delay() { return services_.delay; }
     // The picture store, created the first time it is asked for and shared
     // by everyone who shows its pictures.
@@ -63,6 +65,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     void languageStep();
@@ -86,6 +89,7 @@ private:
     BarGraph bars_;
     BarSettings barSettings_;
     PowerSwitch power_;
+    BlankScreen blank_;
     std::unique_ptr<PictureStore> Images;
     std::unique_ptr<cCursor> Mouse;
 };

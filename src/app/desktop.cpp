@@ -26,5 +26,5 @@ Desktop::Desktop(const QString &settingsFile)
 
 Services Desktop::services()
 {
-    return {store_, random_, clock_, sound_, delay_, pointer_, programDirectory_};
+    return {store_, random_, clock_, sound_, delay_, pointer_, screenSaver_, programDirectory_};
 }

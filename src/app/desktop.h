@@ -2,6 +2,7 @@
 
 #include "services/clock.h"
 #include "services/desktoppointer.h"
+#include "services/desktopscreensaver.h"
 #include "services/randomsource.h"
 #include "services/services.h"
 #include "settings/inisettingsstore.h"
@@ -29,4 +30,5 @@ private:
     QtSoundPlayer sound_;
     Delay delay_;
     DesktopPointer pointer_;
+    DesktopScreenSaver screenSaver_;
 };

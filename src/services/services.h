@@ -8,6 +8,7 @@ class Clock;
 class SoundPlayer;
 class Delay;
 class PointerService;
+class ScreenSaverSwitch;
 
 // The platform services the console is handed; tests hand it their doubles.
 struct Services
@@ -18,5 +19,6 @@ struct Services
     SoundPlayer &sound;
     Delay &delay;
     PointerService &pointer;
+    ScreenSaverSwitch &screenSaver;
     QString waveDirectory;
 };

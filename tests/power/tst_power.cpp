@@ -1,3 +1,4 @@
+#include "power/blankscreentests.h"
 #include "power/pointertests.h"
 #include "power/powertests.h"
 
@@ -15,6 +16,10 @@ int main(int argc, char *argv[])
     }
     {
         PowerTests tests;
+        status |= QTest::qExec(&tests, argc, argv);
+    }
+    {
+        BlankScreenTests tests;
         status |= QTest::qExec(&tests, argc, argv);
     }
     return status;

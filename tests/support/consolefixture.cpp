@@ -16,10 +16,10 @@ void ConsoleFixture::load()
         for (int n = 0; n < 77; ++n)
             random.pushChoice(1, 2);
     Delay &delay = useRealDelay_ ? realDelay : static_cast<Delay &>(recordingDelay);
-    console =
-        std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound, delay,
-                                                 pointer, QCoreApplication::applicationDirPath()},
-                                        program);
+    console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
+                                                       delay, pointer, screenSaver,
+                                                       QCoreApplication::applicationDirPath()},
+                                              program);
     console->load();
     // A bar graph left running by a script that ran dry stops at its next cycle.
     random.onExhausted = [this] { console->state().BarsRunning = false; };

@@ -7,9 +7,9 @@
 #include <memory>
 
 // A console built fresh for one test: temporary settings, scripted random
-// draws, a fake clock, a recording sound player and a fake pointer. The
-// language is chosen ("1", German) unless the test stores another value
-// before load().
+// draws, a fake clock, a recording sound player, a fake pointer and a
+// recording screen-saver switch. The language is chosen ("1", German) unless
+// the test stores another value before load().
 class ConsoleFixture
 {
 public:
@@ -26,6 +26,7 @@ public:
     FakeClock clock;
     RecordingSoundPlayer sound;
     FakePointer pointer;
+    RecordingScreenSaver screenSaver;
     RecordingDelay recordingDelay;
     Delay realDelay;
     ProgramState program;

@@ -3,6 +3,7 @@
 #include "services/clock.h"
 #include "services/pointerservice.h"
 #include "services/randomsource.h"
+#include "services/screensaverswitch.h"
 #include "settings/inisettingsstore.h"
 #include "sound/delay.h"
 #include "sound/soundplayer.h"
@@ -54,6 +55,14 @@ public:
     void moveTo(const QPoint &screenPixels) override { at = screenPixels; }
     int showCursor(bool show) override;
     void confine(const QRect &screenPixels) override { confinement = screenPixels; }
+};
+
+// Records each request: false holds the desktop's screen saver off, true lets it run.
+class RecordingScreenSaver : public ScreenSaverSwitch
+{
+public:
+    QList<bool> requests;
+    void setActive(bool active) override { requests << active; }
 };
 
 // Records "play <file name>" and "stop" in order.
