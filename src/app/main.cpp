@@ -3,9 +3,11 @@
 
 #include <QApplication>
 
-int main(int argc, char *argv[])
+#include <cstdio>
+#include <cstdlib>
+
+static int run(int argc, char *argv[])
 {
-    Desktop::preparePlatform();
     QApplication app(argc, argv);
     Desktop desktop;
     ConsoleWindow console(desktop.services(), desktop.program);
@@ -13,4 +15,16 @@ int main(int argc, char *argv[])
     if (console.delay().ending())
         return 0;
     return app.exec();
+}
+
+int main(int argc, char *argv[])
+{
+    Desktop::preparePlatform();
+    const int status = run(argc, argv);
+    // Everything of ours is cleaned up by now, settings included.
+    if (QtSoundPlayer::stillAsking()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

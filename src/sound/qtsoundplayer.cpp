@@ -23,6 +23,7 @@ struct QtSoundPlayer::Mailbox
 
 namespace {
 std::atomic<Qt::HANDLE> askingThread{nullptr};
+std::atomic<bool> asking{false};
 QtMessageHandler forwardMessage = nullptr;
 
 // The audio backend complains on the terminal when the machine has no sound
@@ -53,16 +54,23 @@ void QtSoundPlayer::start(const QStringList &preload)
     mailbox_->player = this;
     if (!forwardMessage)
         forwardMessage = qInstallMessageHandler(quietWhileAsking);
+    asking = true;
     // Detached: a server that never answers keeps this thread, never the console.
     std::thread([mailbox = mailbox_] {
         askingThread = QThread::currentThreadId();
         const bool found = !QMediaDevices::audioOutputs().isEmpty();
         askingThread = nullptr;
+        asking = false;
         const std::lock_guard<std::mutex> deliver(mailbox->lock);
         if (QtSoundPlayer *player = mailbox->player)
             QMetaObject::invokeMethod(
                 player, [player, found] { player->outputsAnswered(found); }, Qt::QueuedConnection);
     }).detach();
+}
+
+bool QtSoundPlayer::stillAsking()
+{
+    return asking;
 }
 
 void QtSoundPlayer::outputsAnswered(bool found)

@@ -27,6 +27,11 @@ public:
     // loaded once an output is known, so the first click sounds at once.
     void start(const QStringList &preload);
 
+    // True while a sound server has not answered yet. The asking thread then
+    // holds a lock that the sound library's own clean-up at program exit
+    // waits for: such a program must leave without that clean-up.
+    static bool stillAsking();
+
     void play(const QString &path) override;
     void stop() override;
 
