@@ -41,8 +41,25 @@ int main(int argc, char *argv[])
                         strut);
     xcb_change_property(connection, XCB_PROP_MODE_REPLACE, window, XCB_ATOM_WM_NAME,
                         XCB_ATOM_STRING, 8, 4, "dock");
-    xcb_map_window(connection, window);
-    xcb_flush(connection);
+    // A window manager still starting up may miss the window: it is shown
+    // again until the work area leaves its strip free.
+    const xcb_atom_t workArea = atom(connection, "_NET_WORKAREA");
+    for (;;) {
+        xcb_map_window(connection, window);
+        xcb_flush(connection);
+        usleep(500000);
+        xcb_get_property_reply_t *area = xcb_get_property_reply(
+            connection,
+            xcb_get_property(connection, 0, screen->root, workArea, XCB_ATOM_CARDINAL, 0, 4),
+            nullptr);
+        const bool reserved =
+            area && xcb_get_property_value_length(area) >= 16 &&
+            static_cast<const uint32_t *>(xcb_get_property_value(area))[1] == height;
+        std::free(area);
+        if (reserved)
+            break;
+        xcb_unmap_window(connection, window);
+    }
     for (;;)
         pause();
 }
