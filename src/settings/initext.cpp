@@ -18,6 +18,8 @@ QString unquoted(const QByteArray &raw)
 
 IniText::IniText(const QByteArray &text)
 {
+    if (text.isEmpty())
+        return;
     QString group;
     const QList<QByteArray> raw = text.split('\n');
     // A final newline ends the last line; it does not begin another.
