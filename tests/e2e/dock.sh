@@ -12,4 +12,5 @@ pass "the dock keeps 40 pixels at the top"
 e2e_start_program $'[Sprache]\nGerman=1'
 e2e_expect_console
 e2e_expect_artwork_centred
-e2e_expect_close_ends_program
+e2e_click_art 56 495 # End
+e2e_expect_exit 15 End
