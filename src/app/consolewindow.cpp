@@ -100,9 +100,6 @@ void ConsoleWindow::centrePicture1()
 
 void ConsoleWindow::load()
 {
-    // The platform window exists before the state is set, so the platform
-    // sizes it for the state rather than keep the size it was created with.
-    create();
     setWindowState(Qt::WindowFullScreen);
     centrePicture1();
     Mouse = std::make_unique<cCursor>(services_.pointer);

@@ -188,7 +188,7 @@ e2e_expect_setting() {
 # Sets X, Y, WIDTH and HEIGHT to the console window's geometry.
 e2e_console_geometry() { eval "$(xdotool getwindowgeometry --shell "$CONSOLE_WIN")"; }
 
-# Waits for the console window (id into CONSOLE_WIN): borderless, maximised to cover the screen, painted.
+# Waits for the console window (id into CONSOLE_WIN): borderless, full screen, painted.
 e2e_expect_console() {
     e2e_expect_window "$CONSOLE_TITLE"
     CONSOLE_WIN=$WINDOW
