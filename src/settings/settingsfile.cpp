@@ -20,20 +20,17 @@ bool fitsAsRegular(const struct stat &info)
 // Everything the descriptor gives, or nothing when that is more than limit bytes.
 std::optional<QByteArray> readAtMost(int fd, qint64 limit)
 {
-    QByteArray bytes(limit + 1, Qt::Uninitialized);
-    qint64 got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+    QByteArray bytes;
+    char chunk[16384];
+    while (bytes.size() <= limit) {
+        const ssize_t n = ::read(fd, chunk, sizeof chunk);
         if (n == 0)
-            break;
+            return bytes;
         if (n < 0 && errno != EINTR)
             return std::nullopt;
-        got += qMax<ssize_t>(n, 0);
+        bytes.append(chunk, qMax<ssize_t>(n, 0));
     }
-    if (got > limit)
-        return std::nullopt;
-    bytes.truncate(got);
-    return bytes;
+    return std::nullopt;
 }
 
 // The text of a regular file of at most MaxSize bytes. The open cannot block:
