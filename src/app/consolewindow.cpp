@@ -8,6 +8,7 @@
 #include "controls/picturebox.h"
 #include "controls/twips.h"
 #include "services/randomsource.h"
+#include "services/windowmanager.h"
 #include "settings/captions.h"
 #include "settings/language.h"
 #include "settings/languagedialog.h"
@@ -18,6 +19,7 @@
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QWindow>
 
 ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
     : QWidget(nullptr, Qt::Window | Qt::FramelessWindowHint), services_(services),
@@ -32,9 +34,7 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       power_({*this, c_, state_, settings_, wave_, services.delay, bars_, ramp_,
               [this] { centrePicture1(); }}),
       blank_({c_, state_, settings_, wave_, services.delay, services.pointer, services.screenSaver,
-              [this] { return mouse(); },
-              [this] { return QSizeF(Twips::fromPixels(width()), Twips::fromPixels(height())); },
-              [this] { repaint(); }})
+              [this] { return mouse(); }, [this] { return windowTwips(); }, [this] { repaint(); }})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -83,16 +83,28 @@ QSizeF ConsoleWindow::screenTwips() const
                   NumberText::roundHalfEven(Twips::fromPixels(pixels.height())));
 }
 
+QSizeF ConsoleWindow::windowTwips() const
+{
+    // Before the first show the full-screen window has not got its size yet:
+    // it will be the screen's.
+    if (!isVisible())
+        return screenTwips();
+    // The platform's word on the size, which the widget learns a little later.
+    const QSize pixels = windowHandle()->geometry().size();
+    return QSizeF(NumberText::roundHalfEven(Twips::fromPixels(pixels.width())),
+                  NumberText::roundHalfEven(Twips::fromPixels(pixels.height())));
+}
+
 void ConsoleWindow::centrePicture1()
 {
-    const QSizeF screen = screenTwips();
-    c_.Picture1->setTwipTop(screen.height() / 2 - c_.Picture1->twipHeight() / 2);
-    c_.Picture1->setTwipLeft(screen.width() / 2 - c_.Picture1->twipWidth() / 2);
+    const QSizeF window = windowTwips();
+    c_.Picture1->setTwipTop(window.height() / 2 - c_.Picture1->twipHeight() / 2);
+    c_.Picture1->setTwipLeft(window.width() / 2 - c_.Picture1->twipWidth() / 2);
 }
 
 void ConsoleWindow::load()
 {
-    setWindowState(Qt::WindowMaximized);
+    setWindowState(Qt::WindowFullScreen);
     centrePicture1();
     Mouse = std::make_unique<cCursor>(services_.pointer);
     languageStep();
@@ -111,7 +123,8 @@ void ConsoleWindow::load()
     ramp_.InitColor();
     colourNumberLabels();
     show();
-    if (windowState() & Qt::WindowMaximized)
+    placeWithoutWindowManager(Qt::WindowNoState);
+    if (windowState() & Qt::WindowFullScreen)
         centrePicture1();
     else if (windowState() == Qt::WindowNoState)
         c_.Picture1->setTwipGeometry({0, 0, c_.Picture1->twipWidth(), c_.Picture1->twipHeight()});
@@ -167,6 +180,40 @@ void ConsoleWindow::connectClicks()
     for (int i = 1; i <= 9; ++i)
         connect(c_.PicBar[i], &TwipControl::twipResized, this,
                 [this, i] { bars_.picBarResize(i); });
+}
+
+void ConsoleWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange)
+        return;
+    const Qt::WindowStates oldState = static_cast<QWindowStateChangeEvent *>(event)->oldState();
+    // Leaving the normal state, the window still has its normal size and place.
+    if (oldState == Qt::WindowNoState)
+        normalGeometry_ = geometry();
+    if (isVisible())
+        placeWithoutWindowManager(oldState);
+}
+
+void ConsoleWindow::placeWithoutWindowManager(Qt::WindowStates oldState)
+{
+    if (WindowManager::makesWindowsFullScreen())
+        return;
+    // Nobody else places the window: cover the screen, and give the normal
+    // window its size and place back.
+    if (windowState() & Qt::WindowFullScreen)
+        windowHandle()->setGeometry(screen()->geometry());
+    else if (windowState() == Qt::WindowNoState && (oldState & Qt::WindowFullScreen))
+        windowHandle()->setGeometry(normalGeometry_);
+}
+
+void ConsoleWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    // The window manager decides the full-screen window's size, at a time
+    // of its choosing; the artwork stays in the middle of whatever it is.
+    if (windowState() & Qt::WindowFullScreen)
+        centrePicture1();
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent *event)

@@ -61,9 +61,14 @@ public:
 
     // The screen's size in twips, each side a whole number.
     QSizeF screenTwips() const;
+    // The size the window really has, in twips as above.
+    QSizeF windowTwips() const;
+    // Centres the console artwork on the window.
     void centrePicture1();
 
 protected:
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
 
@@ -71,6 +76,7 @@ private:
     void languageStep();
     void colourNumberLabels();
     void connectClicks();
+    void placeWithoutWindowManager(Qt::WindowStates oldState);
 
     Services services_;
     Settings settings_;
@@ -92,4 +98,5 @@ private:
     BlankScreen blank_;
     std::unique_ptr<PictureStore> Images;
     std::unique_ptr<cCursor> Mouse;
+    QRect normalGeometry_;
 };

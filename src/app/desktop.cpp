@@ -21,7 +21,7 @@ Desktop::Desktop(const QString &settingsFile)
     QStringList waves;
     for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
         waves << QDir(programDirectory_).filePath(QString::fromLatin1(name));
-    sound_.preload(waves);
+    sound_.start(waves);
 }
 
 Services Desktop::services()

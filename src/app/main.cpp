@@ -5,6 +5,18 @@
 #include <QApplication>
 
 #include <cstdio>
+#include <cstdlib>
+
+static int run(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    Desktop desktop;
+    ConsoleWindow console(desktop.services(), desktop.program);
+    console.load();
+    if (console.delay().ending())
+        return 0;
+    return app.exec();
+}
 
 int main(int argc, char *argv[])
 {
@@ -21,11 +33,12 @@ int main(int argc, char *argv[])
         return outcome.exitCode;
 
     Desktop::preparePlatform();
-    QApplication app(argc, argv);
-    Desktop desktop;
-    ConsoleWindow console(desktop.services(), desktop.program);
-    console.load();
-    if (console.delay().ending())
-        return 0;
-    return app.exec();
+    const int status = run(argc, argv);
+    // Everything of ours is cleaned up by now, settings included. A sound
+    // server that never answered holds a lock Qt's own clean-up would wait for.
+    if (QtSoundPlayer::stillAsking()) {
+        std::fflush(nullptr);
+        std::_Exit(status);
+    }
+    return status;
 }

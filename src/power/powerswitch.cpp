@@ -84,9 +84,9 @@ void PowerSwitch::picture2Click(int index)
         ConsoleControls &c = ctx_.c;
         const Qt::WindowStates state = ctx_.window.windowState();
         if (!(state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
-            ctx_.window.setWindowState(Qt::WindowMaximized);
+            ctx_.window.setWindowState(Qt::WindowFullScreen);
             ctx_.centrePicture1();
-        } else if (state & Qt::WindowMaximized) {
+        } else if (state & (Qt::WindowFullScreen | Qt::WindowMaximized)) {
             ctx_.window.setWindowState(Qt::WindowNoState);
             c.Picture1->setTwipGeometry({0, 0, c.Picture1->twipWidth(), c.Picture1->twipHeight()});
         }

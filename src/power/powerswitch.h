@@ -40,7 +40,7 @@ public:
     void label15Click();
     // End (Bezeichnung6, Anzeige1): collapses, hides and ends the program.
     void endSequence();
-    // The pills: 1 minimises, 2 switches maximised and normal, 3 and 4 do nothing.
+    // The pills: 1 minimises, 2 switches full screen and normal, 3 and 4 do nothing.
     void picture2Click(int index);
     void minimise();
 

@@ -4,11 +4,10 @@
 
 namespace {
 const QString Application = QStringLiteral("KORVA-Interface");
-
-QString path(const QString &section, const QString &key)
-{
-    return section + QLatin1Char('/') + key;
-}
+// How often a write held up by a foreign lock is tried again.
+constexpr int RetryMs = 250;
+// The last attempt, when the store goes away, may wait this long for the lock.
+constexpr int LastAttemptMs = 200;
 } // namespace
 
 IniSettingsStore::IniSettingsStore() : IniSettingsStore(defaultFilePath()) {}
@@ -19,24 +18,58 @@ QString IniSettingsStore::defaultFilePath()
            Application + "/" + Application + ".conf";
 }
 
-IniSettingsStore::IniSettingsStore(const QString &filePath)
-    : settings_(filePath, QSettings::IniFormat)
-{}
+IniSettingsStore::IniSettingsStore(const QString &filePath) : file_(filePath)
+{
+    retry_.setInterval(RetryMs);
+    QObject::connect(&retry_, &QTimer::timeout, &retry_, [this] { flush(0); });
+}
+
+IniSettingsStore::~IniSettingsStore()
+{
+    if (!pending_.isEmpty())
+        flush(LastAttemptMs);
+}
+
+void IniSettingsStore::refresh() const
+{
+    const SettingsFile::Stamp now = file_.stamp();
+    if (loaded_ && now == stamp_)
+        return;
+    text_ = IniText(file_.read().value_or(QByteArray()));
+    stamp_ = now;
+    loaded_ = true;
+}
 
 QString IniSettingsStore::read(const QString &section, const QString &key,
                                const QString &defaultText) const
 {
-    const QVariant value = settings_.value(path(section, key));
-    if (!value.isValid())
-        return defaultText;
-    // A hand-edited value with commas comes back as a list; keep it as the text it was.
-    if (value.typeId() == QMetaType::QStringList)
-        return value.toStringList().join(QLatin1Char(','));
-    return value.toString();
+    const auto waiting = pending_.constFind({section, key});
+    if (waiting != pending_.constEnd())
+        return *waiting;
+    refresh();
+    return text_.value(section, key).value_or(defaultText);
 }
 
 void IniSettingsStore::write(const QString &section, const QString &key, const QString &text)
 {
-    settings_.setValue(path(section, key), text);
-    settings_.sync();
+    pending_.insert({section, key}, text);
+    flush(0);
+}
+
+void IniSettingsStore::flush(int lockWaitMs)
+{
+    const auto outcome = file_.update(
+        [this](IniText &text) {
+            for (auto entry = pending_.cbegin(); entry != pending_.cend(); ++entry)
+                text.setValue(entry.key().first, entry.key().second, entry.value());
+        },
+        lockWaitMs);
+    if (outcome == SettingsFile::Outcome::Written) {
+        pending_.clear();
+        loaded_ = false;
+    }
+    if (outcome == SettingsFile::Outcome::Busy)
+        retry_.start();
+    else
+        retry_.stop();
 }

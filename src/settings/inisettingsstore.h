@@ -1,24 +1,45 @@
 #pragma once
 
+#include "settings/initext.h"
+#include "settings/settingsfile.h"
 #include "settings/settingsstore.h"
 
-#include <QSettings>
+#include <QHash>
+#include <QTimer>
 
 // The settings store as an INI file of the user: by default
-// $XDG_CONFIG_HOME/KORVA-Interface/KORVA-Interface.conf.
+// $XDG_CONFIG_HOME/KORVA-Interface/KORVA-Interface.conf, groups [Sprache] and
+// [Optionen]. A read sees the file as it is now: it is read again whenever it
+// changed since the last read, so an edit by another program counts at once.
+// A write never waits for the file's lock: when another program holds it,
+// the value is kept (reads see it) and written in the background as soon as
+// the lock is free, and once more, briefly, when the store goes away. A path
+// that holds no regular file the store may write keeps its values for this
+// run only.
 class IniSettingsStore : public SettingsStore
 {
 public:
     IniSettingsStore();
     explicit IniSettingsStore(const QString &filePath);
+    ~IniSettingsStore() override;
 
     QString read(const QString &section, const QString &key,
                  const QString &defaultText) const override;
     void write(const QString &section, const QString &key, const QString &text) override;
 
-    QString filePath() const { return settings_.fileName(); }
+    QString filePath() const { return file_.path(); }
     static QString defaultFilePath();
+    // Values written but not on disk yet.
+    int pendingWrites() const { return int(pending_.size()); }
 
 private:
-    mutable QSettings settings_;
+    void refresh() const;
+    void flush(int lockWaitMs);
+
+    SettingsFile file_;
+    mutable SettingsFile::Stamp stamp_;
+    mutable IniText text_;
+    mutable bool loaded_ = false;
+    QHash<QPair<QString, QString>, QString> pending_;
+    QTimer retry_;
 };

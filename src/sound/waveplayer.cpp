@@ -1,9 +1,9 @@
 #include "sound/waveplayer.h"
 
+#include "services/regularfile.h"
 #include "sound/soundplayer.h"
 
 #include <QDir>
-#include <QFile>
 
 WavePlayer::WavePlayer(SoundPlayer &player, const QString &directory)
     : player_(player), directory_(directory)
@@ -17,12 +17,10 @@ QString WavePlayer::pathOf(const QString &name) const
 void WavePlayer::PlayWave(const QString &name)
 {
     const QString path = pathOf(name);
-    // Only a file that can be opened for reading is handed on.
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return;
-    file.close();
-    player_.play(path);
+    // Only a regular file that may be read is handed on; the test opens
+    // nothing, since opening a FIFO would block.
+    if (RegularFile::readable(path))
+        player_.play(path);
 }
 
 void WavePlayer::StopWave()

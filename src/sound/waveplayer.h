@@ -5,7 +5,7 @@
 class SoundPlayer;
 
 // The console's sounds: wave files that lie beside the program. A missing or
-// unreadable file is silence, never an error.
+// unreadable file, or anything there that is not a regular file, is silence.
 class WavePlayer
 {
 public:

@@ -56,7 +56,7 @@ private slots:
         QVERIFY(f.sound.events.isEmpty());
         QCOMPARE(f.console->windowTitle(), QString("KORVA-Interface"));
         QVERIFY(f.console->windowFlags() & Qt::FramelessWindowHint);
-        QVERIFY(f.console->windowState() & Qt::WindowMaximized);
+        QVERIFY(f.console->windowState() & Qt::WindowFullScreen);
 
         for (const char *name : {"Picture3", "Label12", "Label16", "Image1", "Image6", "Picture4",
                                  "logo", "PicOff(1)", "PicOff(5)", "PicOff(8)"})

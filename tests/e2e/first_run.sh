@@ -16,13 +16,7 @@ e2e_expect_setting Sprache German 1
 e2e_expect_console
 [ -z "$(e2e_windows "$DIALOG_TITLE" --onlyvisible)" ] || fail "language dialog still shown beside the console"
 
-# The artwork sits in the middle of an otherwise black screen: blacking it out leaves no lit pixel.
-e2e_shot console 0 0 "$SCREEN_W" "$SCREEN_H"
-convert "$E2E_WORK/console.png" +antialias -fill black \
-    -draw "rectangle $ART_X,$ART_Y $((ART_X + 799)),$((ART_Y + 553))" "$E2E_WORK/margins.png"
-e2e_lit margins
-[ "$LIT" = 0 ] || fail "the screen around the artwork is not black ($LIT lit pixels)"
-pass "console artwork centred on a black screen"
+e2e_expect_artwork_centred
 
 # The number panels keep typing.
 e2e_shot numbers_1 $((ART_X + 128)) $((ART_Y + 56)) 409 112

@@ -7,7 +7,7 @@ CONSOLE_TITLE='KORVA-Interface'
 DIALOG_TITLE='Spracheinstellungen / Languagesettings'
 # The screen, and the top-left of the 800 x 554 console artwork centred on it.
 SCREEN_W=1024 SCREEN_H=768 ART_X=112 ART_Y=107
-E2E_XVFB_PID='' E2E_WM_PID='' E2E_PROGRAM_PID='' E2E_RUN=0
+E2E_XVFB_PID='' E2E_WM_PID='' E2E_PROGRAM_PID='' E2E_HELPER_PIDS='' E2E_RUN=0
 
 log() { printf '[%s] %s\n' "${E2E_NAME:-e2e}" "$*"; }
 pass() { log "ok: $*"; }
@@ -25,7 +25,8 @@ e2e_until() {
     done
 }
 
-# Starts the display and a fresh settings folder; exits 77 (skipped) when a desktop tool is missing.
+# Starts the display, openbox unless E2E_NO_WM=1 (a bare X server, as a kiosk session has), and a fresh
+# settings folder; exits 77 (skipped) when a desktop tool is missing.
 e2e_init() {
     E2E_PROGRAM=${1:?program path}
     E2E_NAME=${E2E_NAME:-$(basename "$0" .sh)}
@@ -45,6 +46,11 @@ e2e_init() {
     E2E_XVFB_PID=$!
     e2e_until 100 0.1 'grep -qx "[0-9][0-9]*" "$E2E_WORK/display"' || fail "Xvfb did not start: $(cat "$E2E_WORK/Xvfb.log")"
     DISPLAY=:$(cat "$E2E_WORK/display")
+    if [ "${E2E_NO_WM:-0}" = 1 ]; then
+        log "display $DISPLAY without a window manager is up"
+        e2e_fresh_config
+        return
+    fi
     XDG_CONFIG_HOME=$E2E_WORK/wm-config openbox >"$E2E_WORK/openbox.log" 2>&1 &
     E2E_WM_PID=$!
     e2e_until 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
@@ -56,6 +62,8 @@ e2e_init() {
 e2e_cleanup() {
     local status=$?
     e2e_kill "$E2E_PROGRAM_PID"
+    local helper
+    for helper in $E2E_HELPER_PIDS; do e2e_kill "$helper"; done
     e2e_kill "$E2E_WM_PID"
     e2e_kill "$E2E_XVFB_PID"
     [ "$status" = 0 ] && [ "${KORVA_E2E_KEEP:-0}" != 1 ] && rm -rf "$E2E_WORK" || log "work folder kept: $E2E_WORK"
@@ -83,8 +91,26 @@ e2e_start_program() {
     [ $# = 0 ] || e2e_fresh_config "$1"
     E2E_RUN=$((E2E_RUN + 1))
     "$E2E_PROGRAM" >"$E2E_WORK/program-$E2E_RUN.log" 2>&1 &
+    E2E_STARTED_AT=$(date +%s%N)
     E2E_PROGRAM_PID=$!
     log "program started (run $E2E_RUN, pid $E2E_PROGRAM_PID)"
+}
+
+# Starts a helper program in the background; it is ended with the test.
+e2e_start_helper() {
+    "$@" >>"$E2E_WORK/helpers.log" 2>&1 &
+    E2E_HELPER_PIDS="$E2E_HELPER_PIDS $!"
+}
+
+# The console's artwork, centred on a black screen: blacking the artwork out of a whole-screen shot leaves no
+# lit pixel, and the artwork itself is drawn.
+e2e_expect_artwork_centred() {
+    e2e_shot "screen-$E2E_RUN" 0 0 "$SCREEN_W" "$SCREEN_H"
+    convert "$E2E_WORK/screen-$E2E_RUN.png" +antialias -fill black \
+        -draw "rectangle $ART_X,$ART_Y $((ART_X + 799)),$((ART_Y + 553))" "$E2E_WORK/margins-$E2E_RUN.png"
+    e2e_lit "margins-$E2E_RUN"
+    [ "$LIT" = 0 ] || fail "the screen around the artwork is not black ($LIT lit pixels)"
+    pass "console artwork centred on a black screen"
 }
 
 # Expects the program to end with status 0 within $1 seconds after $2.
@@ -162,7 +188,7 @@ e2e_expect_setting() {
 # Sets X, Y, WIDTH and HEIGHT to the console window's geometry.
 e2e_console_geometry() { eval "$(xdotool getwindowgeometry --shell "$CONSOLE_WIN")"; }
 
-# Waits for the console window (id into CONSOLE_WIN): borderless, maximised to cover the screen, painted.
+# Waits for the console window (id into CONSOLE_WIN): borderless, full screen, painted.
 e2e_expect_console() {
     e2e_expect_window "$CONSOLE_TITLE"
     CONSOLE_WIN=$WINDOW

@@ -1,0 +1,10 @@
+#pragma once
+
+// What the desktop's window manager does for the program's windows.
+namespace WindowManager {
+// True when someone else sizes a window that asks for full screen: on X11 a
+// running window manager that announces full-screen support, on other
+// desktops their compositor or the platform itself. False on a bare X
+// server, where the program sizes its window itself.
+bool makesWindowsFullScreen();
+} // namespace WindowManager
