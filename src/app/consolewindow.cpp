@@ -6,6 +6,7 @@
 #include "controls/colorvalue.h"
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
+#include "controls/shiftstate.h"
 #include "controls/twips.h"
 #include "services/randomsource.h"
 #include "settings/captions.h"
@@ -16,6 +17,7 @@
 #include "sound/delay.h"
 
 #include <QCloseEvent>
+#include <QKeyEvent>
 #include <QScreen>
 
 ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
@@ -29,7 +31,14 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       bars_(c_, state_, program_, services.random, services.delay, wave_, ramp_, alerts_),
       barSettings_(program_, settings_, wave_, ramp_),
       power_({*this, c_, state_, settings_, wave_, services.delay, bars_, ramp_,
-              [this] { centrePicture1(); }})
+              [this] { centrePicture1(); }}),
+      options_({settings_, program_, wave_, [this]() -> PictureStore & { return images(); },
+                prompts_, [this] { ramp_.DispColorText(); }, [this] { ramp_.InitColor(); }},
+               *this),
+      keys_(c_, {[this] { power_.endSequence(); }, [this] { power_.label15Click(); },
+                 [this] { options_.label17Click(); }, [this] { bars_.label16Click(); },
+                 [this] { bars_.label12Click(); }, [this] { options_.ExtInfo(); },
+                 [this] { power_.minimise(); }, [] { /* wired to the blank screen on merge */ }})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -150,6 +159,7 @@ void ConsoleWindow::connectClicks()
     onClick({c_.Label16, c_.Image6}, [this] { bars_.label16Click(); });
     onClick({c_.Label15, c_.Image7}, [this] { power_.label15Click(); });
     onClick({c_.Bezeichnung6, c_.Anzeige1}, [this] { power_.endSequence(); });
+    onClick({c_.Label17, c_.Image9}, [this] { options_.label17Click(); });
     onClick({c_.Image2}, [this] { barSettings_.image2Click(); });
     onClick({c_.Image3}, [this] { barSettings_.image3Click(); });
     onClick({c_.Image8}, [this] { barSettings_.image8Click(); });
@@ -158,6 +168,13 @@ void ConsoleWindow::connectClicks()
     for (int i = 1; i <= 9; ++i)
         connect(c_.PicBar[i], &TwipControl::twipResized, this,
                 [this, i] { bars_.picBarResize(i); });
+}
+
+void ConsoleWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat())
+        keys_.formKeyUp(event->key(), ShiftState::of(event->modifiers()));
+    QWidget::keyReleaseEvent(event);
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent *event)

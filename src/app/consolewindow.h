@@ -10,7 +10,10 @@
 #include "console/picturestore.h"
 #include "console/stardate.h"
 #include "controls/consolecontrols.h"
+#include "options/desktopprompts.h"
+#include "options/optionsform.h"
 #include "power/ccursor.h"
+#include "power/keyboardmap.h"
 #include "power/powerswitch.h"
 #include "power/windowdrag.h"
 #include "services/services.h"
@@ -50,6 +53,8 @@ public:
     BarGraph &bars() { return bars_; }
     BarSettings &barSettings() { return barSettings_; }
     PowerSwitch &power() { return power_; }
+    OptionsForm &options() { return options_; }
+    KeyboardMap &keys() { return keys_; }
     Delay &delay() { return services_.delay; }
     // The picture store, created the first time it is asked for and shared
     // by everyone who shows its pictures.
@@ -63,6 +68,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void languageStep();
@@ -86,6 +92,9 @@ private:
     BarGraph bars_;
     BarSettings barSettings_;
     PowerSwitch power_;
+    DesktopPrompts prompts_;
+    OptionsForm options_;
+    KeyboardMap keys_;
     std::unique_ptr<PictureStore> Images;
     std::unique_ptr<cCursor> Mouse;
 };
