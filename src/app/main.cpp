@@ -1,5 +1,6 @@
 #include "app/consolewindow.h"
 #include "app/desktop.h"
+#include "app/systemend.h"
 
 #include <QApplication>
 
@@ -9,6 +10,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     Desktop desktop;
     ConsoleWindow console(desktop.services(), desktop.program);
+    SystemEnd systemEnd([&console] { console.delay().endProgram(); });
     console.load();
     if (console.delay().ending())
         return 0;
