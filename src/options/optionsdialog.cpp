@@ -343,6 +343,9 @@ void OptionsDialog::ExtInfo()
     c_.Picture2->setEnabled(false);
     ctx_.program.InfoOnly = true;
     exec();
+    // Closed another way than by OK (the window manager, the system ending
+    // the program): the next opening must not find the info page "alone".
+    ctx_.program.InfoOnly = false;
 }
 
 void OptionsDialog::picture2Click()

@@ -1,3 +1,4 @@
+#include "power/keyboardmaptests.h"
 #include "power/pointertests.h"
 #include "power/powertests.h"
 
@@ -15,6 +16,10 @@ int main(int argc, char *argv[])
     }
     {
         PowerTests tests;
+        status |= QTest::qExec(&tests, argc, argv);
+    }
+    {
+        KeyboardMapTests tests;
         status |= QTest::qExec(&tests, argc, argv);
     }
     return status;
