@@ -64,12 +64,12 @@ OptionsDialog::OptionsDialog(const OptionsContext &context, QWidget *parent)
       c_(OptionsLayout::build(this)),
       pictures_(*c_.LabelOK, *c_.LabelCancel, ctx_.images(), ctx_.settings)
 {
-    setWindowTitle(QStringLiteral("Optionen"));
     setAutoFillBackground(true);
     setFixedSize(Twips::toPixels({0, 0, OptionsLayout::Width, OptionsLayout::Height}).size());
     connectHandlers();
     watchInput();
     load();
+    setWindowTitle(c_.Label1->caption());
 }
 
 void OptionsDialog::load()
