@@ -2,6 +2,7 @@
 #include "controls/captionlabel.h"
 #include "controls/checkbox.h"
 #include "controls/colorvalue.h"
+#include "controls/imagecontrol.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
 #include "options/infotexts.h"
@@ -15,7 +16,6 @@
 
 #include <QColorDialog>
 #include <QGroupBox>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QtTest>
@@ -177,39 +177,36 @@ private slots:
     {
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("shown");
-        const QString blankEn = "&Black screen with UFP-logo after %1 minutes. | Animation's";
-        const QString blankDe = "Schwarzer Schirm &mit Federations- logo nach %1 Minuten. | "
-                                "Animationsgesch.";
-        QTest::newRow("nothing stored, English")
-            << withLanguage("0") << "0 Slow | red 0 off 10 | blank 0 4 off | " + blankEn.arg(4);
-        QTest::newRow("nothing stored, German")
-            << withLanguage("1") << "0 Langsam | red 0 off 10 | blank 0 4 off | " + blankDe.arg(4);
-        QTest::newRow("language unchosen reads German")
-            << withLanguage("2") << "0 Langsam | red 0 off 10 | blank 0 4 off | " + blankDe.arg(4);
-        QTest::newRow("delay 5, the layout value")
-            << withLanguage("0", "SSaverTime=5")
-            << "0 Slow | red 0 off 10 | blank 0 5 off | " + blankEn.arg(5);
-        QTest::newRow("delay 1, English")
-            << withLanguage("0", "SSaverTime=1")
-            << "0 Slow | red 0 off 10 | blank 0 1 off | " + blankEn.arg(1);
-        QTest::newRow("delay 1, German")
-            << withLanguage("1", "SSaverTime=1")
-            << "0 Langsam | red 0 off 10 | blank 0 1 off | " + blankDe.arg(1);
-        QTest::newRow("everything on")
-            << withLanguage("0", "AniSpeed=3\nAni=1\nAniDir=1\nSSaver=1\nSSaverTime=10")
-            << "3 Very fast | red 1 on 01 | blank 1 10 on | " + blankEn.arg(10);
-        QTest::newRow("slowest, halves to even")
-            << withLanguage("1", "AniSpeed=-1\nSSaverTime=2.5")
-            << "-1 Sehr langsam | red 0 off 10 | blank 0 2 off | " + blankDe.arg(2);
-        QTest::newRow("no numbers: layout values, no option")
-            << withLanguage("1", "AniSpeed=fast\nAni=yes\nAniDir=left\nSSaver=x\nSSaverTime=")
-            << "0 Langsam | red 0 off 00 | blank 0 5 off | " + blankDe.arg(5);
-        QTest::newRow("out of range: layout values, no option")
-            << withLanguage("0", "AniSpeed=7\nAni=2\nAniDir=2\nSSaver=-1\nSSaverTime=11")
-            << "0 Slow | red 0 off 00 | blank 0 5 off | " + blankEn.arg(5);
-        QTest::newRow("middle and fast")
-            << withLanguage("0", "AniSpeed=1.4\nAni=1")
-            << "1 Middle | red 1 on 10 | blank 0 4 off | " + blankEn.arg(4);
+        const struct
+        {
+            const char *name, *german, *options, *shown;
+            int minutes;
+        } rows[] = {
+            {"nothing stored, English", "0", "", "0 Slow | red 0 off 10 | blank 0 4 off", 4},
+            {"nothing stored, German", "1", "", "0 Langsam | red 0 off 10 | blank 0 4 off", 4},
+            {"delay 5, the layout value", "0", "SSaverTime=5",
+             "0 Slow | red 0 off 10 | blank 0 5 off", 5},
+            {"delay 1", "1", "SSaverTime=1", "0 Langsam | red 0 off 10 | blank 0 1 off", 1},
+            {"everything on", "0", "AniSpeed=3\nAni=1\nAniDir=1\nSSaver=1\nSSaverTime=10",
+             "3 Very fast | red 1 on 01 | blank 1 10 on", 10},
+            {"halves to even", "1", "AniSpeed=-1\nSSaverTime=2.5\nAni=1",
+             "-1 Sehr langsam | red 1 on 10 | blank 0 2 off", 2},
+            {"no numbers: layout values, no option", "1",
+             "AniSpeed=fast\nAni=yes\nAniDir=left\nSSaver=x\nSSaverTime=",
+             "0 Langsam | red 0 off 00 | blank 0 5 off", 5},
+            {"out of range: layout values, no option", "0",
+             "AniSpeed=7\nAni=2\nAniDir=2\nSSaver=-1\nSSaverTime=11",
+             "0 Slow | red 0 off 00 | blank 0 5 off", 5},
+        };
+        for (const auto &row : rows) {
+            const bool english = QByteArray(row.german) == "0";
+            const QString caption =
+                english ? "&Black screen with UFP-logo after %1 minutes. | Animation's"
+                        : "Schwarzer Schirm &mit Federations- logo nach %1 Minuten. | "
+                          "Animationsgesch.";
+            QTest::newRow(row.name) << withLanguage(row.german, row.options)
+                                    << row.shown + QString(" | ") + caption.arg(row.minutes);
+        }
     }
     void load()
     {
@@ -234,39 +231,37 @@ private slots:
         QTest::addColumn<QList<bool>>("answers");
         QTest::addColumn<QString>("stored");
         QTest::addColumn<QString>("variables"); // AniSpeed Ani AniDir
-        QTest::addColumn<bool>("repainted");
-        QTest::addColumn<int>("finished"); // -1 still open
-        const QString defaults =
-            "Ani=0 AniDir=0 AniSpeed=0 FirstBar=16744703 LastBar=8388863 SSaver=0 SSaverTime=4";
-        QTest::newRow("OK stores all seven unchanged")
-            << withLanguage("1") << "ok" << QList<int>() << QList<bool>() << defaults << "0 0 0"
-            << true << 1;
-        QTest::newRow("every control, then OK")
-            << withLanguage("1") << "speed=2 red dir2 blank delay=7 first last ok"
-            << QList<int>{255, -1} << QList<bool>()
-            << "Ani=1 AniDir=1 AniSpeed=2 FirstBar=255 LastBar=8388863 SSaver=1 SSaverTime=7"
-            << "2 1 1" << true << 1;
-        QTest::newRow("a colour, then Cancel")
-            << withLanguage("1") << "speed=3 first cancel" << QList<int>{255} << QList<bool>() << ""
-            << "2 1 1" << false << 0;
-        QTest::newRow("colours, Reset answered Yes, OK")
-            << withLanguage("0") << "first last reset ok" << QList<int>{255, 65280}
-            << QList<bool>{true} << defaults << "0 0 0" << true << 1;
-        QTest::newRow("colour, Reset answered No, OK")
-            << withLanguage("1") << "last reset ok" << QList<int>{65280} << QList<bool>{false}
-            << "Ani=0 AniDir=0 AniSpeed=0 FirstBar=16744703 LastBar=65280 SSaver=0 SSaverTime=4"
-            << "0 0 0" << true << 1;
-        QTest::newRow("no option selected: AniDir kept")
-            << withLanguage("1", "AniDir=7\nFirstBar=junk") << "ok" << QList<int>() << QList<bool>()
-            << "Ani=0 AniDir=7 AniSpeed=0 FirstBar=junk LastBar=8388863 SSaver=0 SSaverTime=4"
-            << "0 0 1" << true << 1;
-        QTest::newRow("OK on the info page stores nothing")
-            << withLanguage("1") << "speed=3 info ok" << QList<int>() << QList<bool>() << ""
-            << "2 1 1" << false << -1;
-        QTest::newRow("back from the info page, then OK")
-            << withLanguage("1") << "info back speed=-1 ok" << QList<int>() << QList<bool>()
-            << "Ani=0 AniDir=0 AniSpeed=-1 FirstBar=16744703 LastBar=8388863 SSaver=0 SSaverTime=4"
-            << "-1 0 0" << true << 1;
+        QTest::addColumn<int>("finished");      // -1 still open
+        const QString keys = "Ani=%1 AniDir=%2 AniSpeed=%3 FirstBar=%4 LastBar=%5 SSaver=%6 "
+                             "SSaverTime=%7";
+        const QString defaults = keys.arg(0).arg(0).arg(0).arg(16744703).arg(8388863).arg(0).arg(4);
+        const struct
+        {
+            const char *name, *german, *options, *script;
+            QList<int> colours;
+            QList<bool> answers;
+            QString stored;
+            const char *variables;
+            int finished;
+        } rows[] = {
+            // clang-format off
+            {"OK stores all seven unchanged", "1", "", "ok", {}, {}, defaults, "0 0 0", 1},
+            {"every control, then OK", "1", "", "speed=2 red dir2 blank delay=7 first last ok",
+             {255, -1}, {}, keys.arg(1).arg(1).arg(2).arg(255).arg(8388863).arg(1).arg(7), "2 1 1", 1},
+            {"a colour, then Cancel", "1", "", "speed=3 first cancel", {255}, {}, "", "2 1 1", 0},
+            {"colours, Reset answered Yes, OK", "0", "", "first last reset ok", {255, 65280},
+             {true}, defaults, "0 0 0", 1},
+            {"colour, Reset answered No, OK", "1", "", "last reset ok", {65280}, {false},
+             keys.arg(0).arg(0).arg(0).arg(16744703).arg(65280).arg(0).arg(4), "0 0 0", 1},
+            {"no option selected: AniDir kept", "1", "AniDir=7\nFirstBar=junk", "ok", {}, {},
+             keys.arg(0).arg(7).arg(0).arg("junk").arg(8388863).arg(0).arg(4), "0 0 1", 1},
+            {"OK on the info page stores nothing", "1", "", "speed=3 info ok", {}, {}, "", "2 1 1", -1},
+            // clang-format on
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name)
+                << withLanguage(row.german, row.options) << row.script << row.colours << row.answers
+                << row.stored << row.variables << row.finished;
     }
     void store()
     {
@@ -282,9 +277,8 @@ private slots:
         QVERIFY(f.prompts.colours.isEmpty() && f.prompts.answers.isEmpty());
         QTEST(f.stored(), "stored");
         QTEST(f.variables(), "variables");
-        QFETCH(bool, repainted);
-        QCOMPARE(f.repaints,
-                 repainted ? QStringList({"DispColorText", "InitColor"}) : QStringList());
+        QCOMPARE(f.repaints, f.stored().isEmpty() ? QStringList()
+                                                  : QStringList({"DispColorText", "InitColor"}));
         QTEST(finished.isEmpty() ? -1 : finished.first().first().toInt(), "finished");
         QCOMPARE(f.sound.events.last(), "play 1.wav");
     }
@@ -297,32 +291,30 @@ private slots:
         QTest::addColumn<int>("modifiers");
         QTest::addColumn<QString>("outcome");
         const int alt = Qt::AltModifier, none = Qt::NoModifier;
-        const QByteArray de = withLanguage("1"), en = withLanguage("0");
-        QTest::newRow("Enter: OK") << de << "options" << int(Qt::Key_Return) << none << "stored";
-        QTest::newRow("keypad Enter: OK")
-            << de << "options" << int(Qt::Key_Enter) << int(Qt::KeypadModifier) << "stored";
-        QTest::newRow("Shift+Enter: OK")
-            << de << "options" << int(Qt::Key_Return) << int(Qt::ShiftModifier) << "stored";
-        QTest::newRow("Esc: Cancel") << de << "options" << int(Qt::Key_Escape) << none << "closed";
-        QTest::newRow("Alt+K: OK") << de << "options" << int(Qt::Key_K) << alt << "stored";
-        QTest::newRow("Alt+A: Cancel") << de << "options" << int(Qt::Key_A) << alt << "closed";
-        QTest::newRow("Alt+A before the access key l&ast")
-            << en << "options" << int(Qt::Key_A) << alt << "closed";
-        QTest::newRow("Ctrl+Alt+K: nothing")
-            << de << "options" << int(Qt::Key_K) << int(alt | Qt::ControlModifier) << "Optionen";
-        QTest::newRow("K: nothing") << de << "options" << int(Qt::Key_K) << none << "Optionen";
-        QTest::newRow("Esc on the info page: back")
-            << de << "info" << int(Qt::Key_Escape) << none << "Optionen";
-        QTest::newRow("Enter on the info page: back")
-            << en << "info" << int(Qt::Key_Return) << none << "Options";
-        QTest::newRow("Alt+A on the info page: back")
-            << de << "info" << int(Qt::Key_A) << alt << "Optionen";
-        QTest::newRow("Esc on the info page alone: closed")
-            << de << "extinfo" << int(Qt::Key_Escape) << none << "closed";
-        QTest::newRow("Alt+K on the info page alone: closed")
-            << de << "extinfo" << int(Qt::Key_K) << alt << "closed";
-        QTest::newRow("F1 on the info page alone: nothing")
-            << de << "extinfo" << int(Qt::Key_F1) << none << "Info";
+        const struct
+        {
+            const char *name, *german, *opened;
+            int key, modifiers;
+            const char *outcome;
+        } rows[] = {
+            {"Enter: OK", "1", "options", Qt::Key_Return, none, "stored"},
+            {"keypad Enter: OK", "1", "options", Qt::Key_Enter, Qt::KeypadModifier, "stored"},
+            {"Esc: Cancel", "1", "options", Qt::Key_Escape, none, "closed"},
+            {"Alt+K: OK", "1", "options", Qt::Key_K, alt, "stored"},
+            {"Alt+A: Cancel", "1", "options", Qt::Key_A, alt, "closed"},
+            {"Alt+A before the access key l&ast", "0", "options", Qt::Key_A, alt, "closed"},
+            {"Ctrl+Alt+K: nothing", "1", "options", Qt::Key_K, alt | Qt::ControlModifier,
+             "Optionen"},
+            {"K: nothing", "1", "options", Qt::Key_K, none, "Optionen"},
+            {"Esc on the info page: back", "1", "info", Qt::Key_Escape, none, "Optionen"},
+            {"Enter on the info page: back", "0", "info", Qt::Key_Return, none, "Options"},
+            {"Esc on the info page alone: closed", "1", "extinfo", Qt::Key_Escape, none, "closed"},
+            {"Alt+A on the info page alone: closed", "1", "extinfo", Qt::Key_A, alt, "closed"},
+            {"F1 on the info page alone: nothing", "1", "extinfo", Qt::Key_F1, none, "Info"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row.name) << withLanguage(row.german) << row.opened << row.key
+                                    << row.modifiers << row.outcome;
     }
     void keys()
     {
@@ -358,46 +350,28 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("events");
         QTest::addColumn<QString>("pictures"); // OK, Cancel: 0 normal, 1 highlighted, 2 pressed
-        const QByteArray de = withLanguage("1"), en = withLanguage("0");
-        QTest::newRow("at load") << de << ""
-                                 << "0 0";
-        QTest::newRow("over OK") << de << "move:LabelOK"
-                                 << "1 0";
-        QTest::newRow("OK straight to Cancel") << de << "move:LabelOK move:LabelCancel"
-                                               << "0 1";
-        QTest::newRow("Cancel, English") << en << "move:LabelCancel"
-                                         << "0 1";
-        QTest::newRow("down on OK") << en << "move:LabelCancel down:LabelOK"
-                                    << "2 0";
-        QTest::newRow("down on Cancel") << de << "move:LabelOK down:LabelCancel"
-                                        << "0 2";
-        QTest::newRow("pressed stays pressed on the move") << de << "down:LabelOK move:LabelOK"
-                                                           << "2 0";
-        QTest::newRow("released on OK") << de << "down:LabelOK up:LabelOK"
-                                        << "1 0";
-        QTest::newRow("released on Cancel, English")
-            << en << "move:LabelOK down:LabelCancel up:LabelCancel"
-            << "0 1";
-        QTest::newRow("then the background") << de << "move:LabelOK move:Form2"
-                                             << "0 0";
-        QTest::newRow("a frame") << de << "move:LabelCancel move:Frame3"
-                                 << "0 0";
-        QTest::newRow("a check box") << en << "move:LabelOK move:Check2"
-                                     << "0 0";
-        QTest::newRow("a push button") << de << "move:LabelCancel move:Command2"
-                                       << "0 0";
-        QTest::newRow("a frame's label") << de << "move:LabelOK move:Label4"
-                                         << "0 0";
-        QTest::newRow("the button strip") << de << "move:LabelOK move:PicBut"
-                                          << "0 0";
-        QTest::newRow("the title leaves them") << de << "move:LabelOK move:Label1"
-                                               << "1 0";
-        QTest::newRow("a scroll bar leaves them") << de << "move:LabelCancel move:HScroll2"
-                                                  << "0 1";
-        QTest::newRow("an end cap leaves them") << de << "move:LabelOK move:Picture1"
-                                                << "1 0";
-        QTest::newRow("the disabled end cap too") << de << "move:LabelOK move:Picture2"
-                                                  << "1 0";
+        const char *rows[][4] = {
+            {"at load", "1", "", "0 0"},
+            {"over OK", "1", "move:LabelOK", "1 0"},
+            {"OK straight to Cancel", "1", "move:LabelOK move:LabelCancel", "0 1"},
+            {"Cancel, English", "0", "move:LabelCancel", "0 1"},
+            {"down on OK", "0", "move:LabelCancel down:LabelOK", "2 0"},
+            {"down on Cancel", "1", "move:LabelOK down:LabelCancel", "0 2"},
+            {"pressed stays pressed on the move", "1", "down:LabelOK move:LabelOK", "2 0"},
+            {"released on OK", "1", "down:LabelOK up:LabelOK", "1 0"},
+            {"released on Cancel, English", "0", "move:LabelOK down:LabelCancel up:LabelCancel",
+             "0 1"},
+            {"the background", "1", "move:LabelOK move:Form2", "0 0"},
+            {"a frame", "1", "move:LabelCancel move:Frame3", "0 0"},
+            {"a check box", "0", "move:LabelOK move:Check2", "0 0"},
+            {"a push button", "1", "move:LabelCancel move:Command2", "0 0"},
+            {"a frame's label", "1", "move:LabelOK move:Label4", "0 0"},
+            {"the title leaves them", "1", "move:LabelOK move:Label1", "1 0"},
+            {"a scroll bar leaves them", "1", "move:LabelCancel move:HScroll2", "0 1"},
+            {"the disabled end cap too", "1", "move:LabelOK move:Picture2", "1 0"},
+        };
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << withLanguage(row[1]) << row[2] << row[3];
     }
     void buttonPictures()
     {
@@ -426,27 +400,21 @@ private slots:
               "pictures");
     }
 
-    void titleDrag_data()
-    {
-        QTest::addColumn<int>("button");
-        QTest::addColumn<QPoint>("moved");
-        QTest::newRow("left button: follows the pointer") << int(Qt::LeftButton) << QPoint(30, 12);
-        QTest::newRow("right button: stays") << int(Qt::RightButton) << QPoint(0, 0);
-    }
+    // The left button drags the dialog by its title; the right one does not.
     void titleDrag()
     {
-        QFETCH(int, button);
         DialogFixture f(withLanguage("1"));
         OptionsDialog &d = f.open();
-        d.move(100, 100);
         d.show();
         QVERIFY(QTest::qWaitForWindowExposed(&d));
-        const QPoint start = d.pos();
         CaptionLabel *title = d.controls().Label1;
-        QTest::mousePress(title, Qt::MouseButton(button), {}, QPoint(40, 10));
-        QTest::mouseMove(title, QPoint(70, 22));
-        QTest::mouseRelease(title, Qt::MouseButton(button), {}, QPoint(70, 22));
-        QTEST(d.pos() - start, "moved");
+        const QPoint start = d.pos();
+        for (Qt::MouseButton button : {Qt::RightButton, Qt::LeftButton}) {
+            QTest::mousePress(title, button, {}, QPoint(40, 10));
+            QTest::mouseMove(title, QPoint(70, 22));
+            QTest::mouseRelease(title, button, {}, QPoint(70, 22));
+        }
+        QCOMPARE(d.pos() - start, QPoint(30, 12));
     }
 
     void infoPage_data()
@@ -493,74 +461,10 @@ private slots:
         QVERIFY(f.stored().isEmpty());
     }
 
-    void infoTexts_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("ending");
-        QTest::newRow("German") << withLanguage("1")
-                                << "Viel Spaß wünscht ihnen der Autor  -  " + InfoTexts::WebAddress;
-        QTest::newRow("English") << withLanguage("0")
-                                 << InfoTexts::ContactMail + QString(11, ' ') +
-                                        "I hope you will have some fun with this program";
-    }
-    void infoTexts()
-    {
-        QFETCH(QByteArray, file);
-        DialogFixture f(file);
-        const OptionsControls &c = f.open().controls();
-        QFETCH(QString, ending);
-        QVERIFY(c.lblDescription->caption().endsWith(ending));
-        QCOMPARE(c.lblVersion->caption(), InfoTexts::versionText());
-        QCOMPARE(c.Label6->caption().count('\r'), 1);
-        QCOMPARE(c.Label5->caption(), InfoTexts::Author);
-        for (CaptionLabel *label : {c.lblTitle, c.lblVersion, c.Label6, c.lblDescription})
-            QCOMPARE(label->foreColor(), 0xFFC8CF);
-        QCOMPARE(c.Label5->foreColor(), 0x80B890);
-    }
-
-    void versionText_data()
-    {
-        QTest::addColumn<QList<int>>("numbers");
-        QTest::addColumn<QString>("text");
-        QTest::newRow("1.36.178") << QList<int>{1, 36, 178} << "Version 1.36 (1.36.0178)";
-        QTest::newRow("2.5.3") << QList<int>{2, 5, 3} << "Version 2.5 (2.5.03)";
-        QTest::newRow("1.0.0") << QList<int>{1, 0, 0} << "Version 1.0 (1.0.00)";
-    }
     void versionText()
     {
-        QFETCH(QList<int>, numbers);
-        QTEST(InfoTexts::versionText(numbers[0], numbers[1], numbers[2]), "text");
-    }
-
-    // Label17 and its click area play "1.wav" and open a dialog loaded afresh,
-    // modally; it is gone when it closes.
-    void optionsButton_data()
-    {
-        QTest::addColumn<QString>("control");
-        QTest::newRow("Label17") << "Label17";
-        QTest::newRow("Image9") << "Image9";
-    }
-    void optionsButton()
-    {
-        QFETCH(QString, control);
-        ConsoleFixture f;
-        f.load();
-        QStringList seen;
-        for (int opening = 0; opening < 2; ++opening) {
-            QTimer::singleShot(0, [&] {
-                OptionsDialog *d = f.console->options().dialog();
-                seen << QStringLiteral("%1 %2")
-                            .arg(d->isModal())
-                            .arg(d->controls().HScroll1->value());
-                d->controls().HScroll1->setValue(opening == 0 ? 2 : 3);
-                emit(opening == 0 ? d->controls().LabelOK : d->controls().LabelCancel)->clicked();
-            });
-            emit f.console->findChild<TwipControl *>(control)->clicked();
-            QVERIFY(!f.console->options().dialog());
-        }
-        QCOMPARE(seen, QStringList({"1 0", "1 2"}));
-        QCOMPARE(f.program.AniSpeed, 2);
-        QCOMPARE(f.sound.events, QStringList(4, "play 1.wav"));
+        QCOMPARE(InfoTexts::versionText(1, 36, 178), QString("Version 1.36 (1.36.0178)"));
+        QCOMPARE(InfoTexts::versionText(2, 5, 3), QString("Version 2.5 (2.5.03)"));
     }
 
     // Opened inside the running bar graph's wait, the dialog holds the graph
@@ -579,9 +483,10 @@ private slots:
             if (at == 0) {
                 QTimer::singleShot(0, [&] {
                     OptionsDialog *d = f.console->options().dialog();
-                    log << QStringLiteral("open at %1, running %2")
+                    log << QStringLiteral("open at %1, running %2, modal %3")
                                .arg(f.c().PicBar[1]->twipWidth())
-                               .arg(f.state().BarsRunning);
+                               .arg(f.state().BarsRunning)
+                               .arg(d->isModal());
                     d->controls().HScroll1->setValue(3);
                     // Qt's own colour chooser, answered as a person would.
                     QTimer::singleShot(0, [] {
@@ -594,7 +499,7 @@ private slots:
                     d->controls().Command1->click();
                     emit d->controls().LabelOK->clicked();
                 });
-                f.console->options().label17Click();
+                emit f.c().Image9->clicked();
                 log << QStringLiteral("closed at %1").arg(f.c().PicBar[1]->twipWidth());
             } else if (width2 > 0 && f.state().BarsRunning) {
                 log << QStringLiteral("bar 2 at %1").arg(width2);
@@ -602,10 +507,13 @@ private slots:
             }
         };
         f.console->bars().label12Click();
-        QCOMPARE(log, QStringList({"open at 150, running 1", "closed at 150", "bar 2 at 300"}));
+        QCOMPARE(log,
+                 QStringList({"open at 150, running 1, modal 1", "closed at 150", "bar 2 at 300"}));
         QCOMPARE(f.program.AniSpeed, 3);
         QCOMPARE(f.c().PicBar[1]->backColor(), ColorValue::rgb(0, 0, 255));
         QCOMPARE(f.settings.store().read("Optionen", "FirstBar", {}), QString::number(0xFF0000));
+        QCOMPARE(f.sound.events, QStringList({"play 1.wav", "play 8.wav", "play 1.wav",
+                                              "play 1.wav", "play 1.wav"}));
     }
 
     // The system ends the program while the dialog is open: the dialog
@@ -624,26 +532,6 @@ private slots:
         QCOMPARE(f.settings.store().read("Optionen", "AniSpeed", "none"), QString("none"));
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
         QCOMPARE(QCoreApplication::exec(), 0);
-    }
-
-    void resetQuestion_data()
-    {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("asked");
-        QTest::newRow("German") << withLanguage("1")
-                                << "Balkenfarben zurücksetzen? / Klicken sie auf 'Ja', wenn sie "
-                                   "die Standardfarben wiederherstellen möchten.";
-        QTest::newRow("English") << withLanguage("0")
-                                 << "Reset colors? / Please click on 'Yes', if you want to reset "
-                                    "the colors of the bars to their default settings.";
-    }
-    void resetQuestion()
-    {
-        QFETCH(QByteArray, file);
-        DialogFixture f(file);
-        f.prompts.answers = {false};
-        run(f.open(), "reset");
-        QTEST(f.prompts.asked.join('|'), "asked");
     }
 };
 

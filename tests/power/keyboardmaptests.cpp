@@ -17,43 +17,50 @@ void KeyboardMapTests::keyMap_data()
     QTest::addColumn<QString>("power"); // the caption of Label15
     QTest::addColumn<bool>("blank");
     QTest::addColumn<QString>("called");
-    const int alt = Qt::AltModifier;
-    const int none = Qt::NoModifier;
-    const QString off = "&Power aus", on = "&Power an", onEn = "&Power on";
-    QTest::newRow("Alt+P") << int(Qt::Key_P) << alt << off << false << "power";
-    QTest::newRow("Ctrl+Alt+P") << int(Qt::Key_P) << int(alt | Qt::ControlModifier) << off << false
-                                << "";
-    QTest::newRow("P alone") << int(Qt::Key_P) << none << off << false << "";
-    QTest::newRow("Alt+O") << int(Qt::Key_O) << alt << off << false << "options";
-    QTest::newRow("Alt+S, off") << int(Qt::Key_S) << alt << off << false << "";
-    QTest::newRow("Alt+R, off") << int(Qt::Key_R) << alt << "&Power off" << false << "";
-    QTest::newRow("Alt+S, on") << int(Qt::Key_S) << alt << on << false << "startStop";
-    QTest::newRow("Alt+R, on") << int(Qt::Key_R) << alt << on << false << "reset";
-    QTest::newRow("Alt+S, on, English") << int(Qt::Key_S) << alt << onEn << false << "startStop";
-    QTest::newRow("Alt+R, on, English") << int(Qt::Key_R) << alt << onEn << false << "reset";
-    QTest::newRow("Alt+S, caption of another case")
-        << int(Qt::Key_S) << alt << "&power on" << false << "";
-    QTest::newRow("Shift+Alt+S, on")
-        << int(Qt::Key_S) << int(alt | Qt::ShiftModifier) << on << false << "";
-    QTest::newRow("Alt+I") << int(Qt::Key_I) << alt << off << false << "extInfo";
-    QTest::newRow("F1") << int(Qt::Key_F1) << none << off << false << "extInfo";
-    QTest::newRow("Shift+F1") << int(Qt::Key_F1) << int(Qt::ShiftModifier) << on << false
-                              << "extInfo";
-    QTest::newRow("Alt+M") << int(Qt::Key_M) << alt << off << false << "minimise";
-    QTest::newRow("F5") << int(Qt::Key_F5) << none << off << false << "blankNow";
-    QTest::newRow("Ctrl+F5") << int(Qt::Key_F5) << int(Qt::ControlModifier) << on << false
-                             << "blankNow";
-    QTest::newRow("Alt+E") << int(Qt::Key_E) << alt << off << false << "end";
-    QTest::newRow("Alt+F4") << int(Qt::Key_F4) << alt << on << false << "end";
-    QTest::newRow("Ctrl+Alt+E") << int(Qt::Key_E) << int(alt | Qt::ControlModifier) << off << false
-                                << "";
-    QTest::newRow("Alt+E, blank") << int(Qt::Key_E) << alt << on << true << "end";
-    QTest::newRow("Alt+F4, blank") << int(Qt::Key_F4) << alt << on << true << "end";
-    QTest::newRow("Alt+P, blank") << int(Qt::Key_P) << alt << on << true << "";
-    QTest::newRow("Alt+S, blank") << int(Qt::Key_S) << alt << on << true << "";
-    QTest::newRow("F1, blank") << int(Qt::Key_F1) << none << on << true << "";
-    QTest::newRow("F5, blank") << int(Qt::Key_F5) << none << on << true << "";
-    QTest::newRow("Alt+X") << int(Qt::Key_X) << alt << on << false << "";
+    const int alt = Qt::AltModifier, ctrl = Qt::ControlModifier, shift = Qt::ShiftModifier;
+    const char *off = "&Power aus", *on = "&Power an", *onEn = "&Power on";
+    const struct
+    {
+        const char *name;
+        int key, modifiers;
+        const char *power;
+        bool blank;
+        const char *called;
+    } rows[] = {
+        // clang-format off
+        {"Alt+P", Qt::Key_P, alt, off, false, "power"},
+        {"Ctrl+Alt+P", Qt::Key_P, alt | ctrl, off, false, ""},
+        {"P alone", Qt::Key_P, 0, off, false, ""},
+        {"Alt+O", Qt::Key_O, alt, off, false, "options"},
+        {"Alt+S, off", Qt::Key_S, alt, off, false, ""},
+        {"Alt+R, off", Qt::Key_R, alt, "&Power off", false, ""},
+        {"Alt+S, on", Qt::Key_S, alt, on, false, "startStop"},
+        {"Alt+R, on", Qt::Key_R, alt, on, false, "reset"},
+        {"Alt+S, on, English", Qt::Key_S, alt, onEn, false, "startStop"},
+        {"Alt+R, on, English", Qt::Key_R, alt, onEn, false, "reset"},
+        {"Alt+S, caption of another case", Qt::Key_S, alt, "&power on", false, ""},
+        {"Shift+Alt+S, on", Qt::Key_S, alt | shift, on, false, ""},
+        {"Alt+I", Qt::Key_I, alt, off, false, "extInfo"},
+        {"F1", Qt::Key_F1, 0, off, false, "extInfo"},
+        {"Shift+F1", Qt::Key_F1, shift, on, false, "extInfo"},
+        {"Alt+M", Qt::Key_M, alt, off, false, "minimise"},
+        {"F5", Qt::Key_F5, 0, off, false, "blankNow"},
+        {"Ctrl+F5", Qt::Key_F5, ctrl, on, false, "blankNow"},
+        {"Alt+E", Qt::Key_E, alt, off, false, "end"},
+        {"Alt+F4", Qt::Key_F4, alt, on, false, "end"},
+        {"Ctrl+Alt+E", Qt::Key_E, alt | ctrl, off, false, ""},
+        {"Alt+E, blank", Qt::Key_E, alt, on, true, "end"},
+        {"Alt+F4, blank", Qt::Key_F4, alt, on, true, "end"},
+        {"Alt+P, blank", Qt::Key_P, alt, on, true, ""},
+        {"Alt+S, blank", Qt::Key_S, alt, on, true, ""},
+        {"F1, blank", Qt::Key_F1, 0, on, true, ""},
+        {"F5, blank", Qt::Key_F5, 0, on, true, ""},
+        {"Alt+X", Qt::Key_X, alt, on, false, ""},
+        // clang-format on
+    };
+    for (const auto &row : rows)
+        QTest::newRow(row.name) << row.key << row.modifiers << QString(row.power) << row.blank
+                                << QString(row.called);
 }
 
 void KeyboardMapTests::keyMap()
