@@ -38,7 +38,9 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       keys_(c_, {[this] { power_.endSequence(); }, [this] { power_.label15Click(); },
                  [this] { options_.label17Click(); }, [this] { bars_.label16Click(); },
                  [this] { bars_.label12Click(); }, [this] { options_.ExtInfo(); },
-                 [this] { power_.minimise(); }, [] { /* wired to the blank screen on merge */ }})
+                 [this] { power_.minimise(); },
+                 // wired to the blank screen on merge
+                 [] {}})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
