@@ -2,6 +2,7 @@
 #include "controls/captionlabel.h"
 #include "controls/checkbox.h"
 #include "controls/colorvalue.h"
+#include "controls/fontstandins.h"
 #include "controls/imagecontrol.h"
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
@@ -173,6 +174,8 @@ class TstOptions : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase() { FontStandIns::install(); }
+
     void load_data()
     {
         QTest::addColumn<QByteArray>("file");
@@ -221,6 +224,57 @@ private slots:
         QFile stored(f.temp.path());
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QCOMPARE(stored.readAll(), file);
+    }
+
+    // Both pages as a person sees them, against reference pictures: every
+    // rectangle, caption, colour and picture of the layout at once.
+    void pictures_data()
+    {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("script");
+        QTest::addColumn<QString>("reference");
+        QTest::newRow("options page, German")
+            << withLanguage("1", "Ani=1\nAniDir=1\nSSaverTime=7") << ""
+            << "options_german.png";
+        QTest::newRow("info page, English") << withLanguage("0") << "info"
+                                            << "info_english.png";
+    }
+    void pictures()
+    {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, script);
+        QFETCH(QString, reference);
+        DialogFixture f(file);
+        OptionsDialog &d = f.open();
+        run(d, script);
+        // The version text follows the build; the picture shows a fixed one.
+        d.controls().lblVersion->setCaption(InfoTexts::versionText(1, 36, 178));
+        const QImage actual = d.grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QString path = QStringLiteral(KORVA_TEST_PICTURES "/") + reference;
+        if (qEnvironmentVariableIsSet("KORVA_WRITE_PICTURES"))
+            actual.save(path);
+        const QImage expected = QImage(path).convertToFormat(QImage::Format_RGB32);
+        QCOMPARE(actual.size(), expected.size());
+        QImage difference(actual.size(), QImage::Format_RGB32);
+        difference.fill(Qt::black);
+        int differing = 0;
+        for (int y = 0; y < actual.height(); ++y)
+            for (int x = 0; x < actual.width(); ++x) {
+                const QColor a = actual.pixelColor(x, y), e = expected.pixelColor(x, y);
+                if (qAbs(a.red() - e.red()) + qAbs(a.green() - e.green()) +
+                        qAbs(a.blue() - e.blue()) >
+                    96) {
+                    ++differing;
+                    difference.setPixelColor(x, y, Qt::white);
+                }
+            }
+        if (differing > actual.width() * actual.height() / 500) {
+            actual.save(QDir::temp().filePath("actual_" + reference));
+            difference.save(QDir::temp().filePath("difference_" + reference));
+            QFAIL(qPrintable(QStringLiteral("%1 pixels differ; actual and difference in %2")
+                                 .arg(differing)
+                                 .arg(QDir::tempPath())));
+        }
     }
 
     void store_data()
