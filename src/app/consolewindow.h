@@ -54,7 +54,6 @@ public:
     BarSettings &barSettings() { return barSettings_; }
     PowerSwitch &power() { return power_; }
     OptionsForm &options() { return options_; }
-    KeyboardMap &keys() { return keys_; }
     Delay &delay() { return services_.delay; }
     // The picture store, created the first time it is asked for and shared
     // by everyone who shows its pictures.

@@ -31,7 +31,6 @@ public:
     // An auto-sized label keeps its left edge and takes the width of its caption.
     void setAutoSize(bool autoSize);
     void setLabelFont(const QFont &font);
-    const QFont &labelFont() const { return designFont_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
