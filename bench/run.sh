@@ -254,11 +254,10 @@ OPTIONS_OPENINGS=${OPTIONS_OPENINGS:-5}
 
 # Clicks the options button and sets OPENED_MS to the time until the dialog shows.
 open_options() {
-    local start
-    now_us
-    start=$NOW_US
+    # The clock starts when xdotool has sent the click, not when it starts.
     click_art 78 460
-    wait_visible '^Optionen$' "$start"
+    now_us
+    wait_visible '^Optionen$' "$NOW_US"
     OPENED_MS=$(calc "$VISIBLE_AFTER * 1000")
 }
 
