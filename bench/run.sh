@@ -277,6 +277,61 @@ bench_reference() {
     REF_CPU=$CPU REF_RSS=$RSS REF_GROWTH=$GROWTH REF_STARTUP=$STARTUP
 }
 
+# The options dialog: the time from the click on the options button to the
+# dialog shown, for the first opening (the dialog's pictures rendered for the
+# first time) and a later one, and the console's CPU while the dialog is open.
+TARGET_OPTIONS_MS=100
+OPTIONS_OPENINGS=${OPTIONS_OPENINGS:-5}
+
+# Clicks the options button and sets OPENED_MS to the time until the dialog shows.
+open_options() {
+    # The clock starts when xdotool has sent the click, not when it starts.
+    click_art 78 460
+    now_us
+    wait_visible '^Optionen$' "$NOW_US"
+    OPENED_MS=$(calc "$VISIBLE_AFTER * 1000")
+}
+
+close_options() {
+    xdotool key Escape
+    local tries=100
+    while [ -n "$(xdotool search --onlyvisible --name '^Optionen$' 2>/dev/null)" ]; do
+        [ $((tries -= 1)) -gt 0 ] || fail "the options dialog does not close on Esc"
+        sleep 0.05
+    done
+}
+
+bench_options() {
+    local run later=()
+    log "KORVA-Interface: options dialog"
+    scenario_config powered_off
+    launch "$E2E_PROGRAM"
+    now_us
+    wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
+    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    open_options
+    OPTIONS_FIRST_MS=$OPENED_MS
+    for run in $(seq "$OPTIONS_OPENINGS"); do
+        close_options
+        sleep 0.3
+        open_options
+        later+=("$OPENED_MS")
+    done
+    log "later openings (ms): ${later[*]}"
+    OPTIONS_LATER_MS=$(median "${later[@]}")
+    measure_running
+    OPTIONS_CPU=$CPU
+    stop_program
+}
+
+options_report() {
+    printf 'options dialog: first opening %.0f ms, later openings %.0f ms (median of %s) < %s ms  %s\n' \
+        "$OPTIONS_FIRST_MS" "$OPTIONS_LATER_MS" "$OPTIONS_OPENINGS" "$TARGET_OPTIONS_MS" \
+        "$(verdict "$OPTIONS_FIRST_MS" "$TARGET_OPTIONS_MS")"
+    printf '                CPU with the dialog open %.2f %% of one core < %s  %s\n' \
+        "$OPTIONS_CPU" "$TARGET_CPU_OFF" "$(verdict "$OPTIONS_CPU" "$TARGET_CPU_OFF")"
+}
+
 verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a < b) ? "pass" : "FAIL" }'; }
 verdict_le() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? "pass" : "FAIL" }'; }
 verdict_ge() { awk -v a="$1" -v b="$2" 'BEGIN { print (a >= b) ? "pass" : "FAIL" }'; }
@@ -331,7 +386,11 @@ report() {
 e2e_init "$@"
 bench_korva
 blank_times
+bench_options
 bench_reference
 out_dir=$(dirname "$0")/out
 mkdir -p "$out_dir"
-report | tee "$out_dir/latest.txt"
+{
+    report
+    options_report
+} | tee "$out_dir/latest.txt"

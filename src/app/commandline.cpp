@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/commandline.h"
 
+#include "options/infotexts.h"
 #include "settings/inisettingsstore.h"
 #include "settings/languagereset.h"
 #include "settings/settings.h"
@@ -51,14 +52,6 @@ Outcome finished(const QString &output)
 
 } // namespace
 
-QString versionText()
-{
-    return QStringLiteral("Version %1.%2 (%1.%2.0%3)")
-        .arg(KORVA_VERSION_MAJOR)
-        .arg(KORVA_VERSION_MINOR)
-        .arg(KORVA_VERSION_PATCH);
-}
-
 Outcome handle(const QStringList &arguments, const QString &settingsFile)
 {
     const QString program = arguments.isEmpty() ? QStringLiteral("korva-interface")
@@ -80,7 +73,7 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
     if (parser.isSet(help))
         return finished(Help.arg(program));
     if (parser.isSet(version))
-        return finished(QStringLiteral("KORVA-Interface %1\n").arg(versionText()));
+        return finished(QStringLiteral("KORVA-Interface %1\n").arg(InfoTexts::versionText()));
     const QString flag = languageFlag(parser.value(language));
     if (parser.isSet(language) && flag.isEmpty())
         return failure(

@@ -21,6 +21,4 @@ struct Outcome
 // the settings file.
 Outcome handle(const QStringList &arguments, const QString &settingsFile);
 
-QString versionText();
-
 } // namespace CommandLine

@@ -6,6 +6,7 @@
 #include "controls/colorvalue.h"
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
+#include "controls/shiftstate.h"
 #include "controls/twips.h"
 #include "services/randomsource.h"
 #include "services/windowmanager.h"
@@ -34,7 +35,14 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
       power_({*this, c_, state_, settings_, wave_, services.delay, bars_, ramp_,
               [this] { centrePicture1(); }}),
       blank_({c_, state_, settings_, wave_, services.delay, services.pointer, services.screenSaver,
-              [this] { return mouse(); }, [this] { return windowTwips(); }, [this] { repaint(); }})
+              [this] { return mouse(); }, [this] { return windowTwips(); }, [this] { repaint(); }}),
+      options_({settings_, program_, wave_, [this]() -> PictureStore & { return images(); },
+                prompts_, [this] { ramp_.DispColorText(); }, [this] { ramp_.InitColor(); }},
+               *this),
+      keys_(c_, {[this] { power_.endSequence(); }, [this] { power_.label15Click(); },
+                 [this] { options_.label17Click(); }, [this] { bars_.label16Click(); },
+                 [this] { bars_.label12Click(); }, [this] { options_.ExtInfo(); },
+                 [this] { power_.minimise(); }, [this] { blank_.blankAtOnce(); }})
 {
     setWindowTitle(QStringLiteral("KORVA-Interface"));
     setWindowIcon(QIcon(Artwork::picture(QStringLiteral("icon"))));
@@ -169,6 +177,7 @@ void ConsoleWindow::connectClicks()
     onClick({c_.Label16, c_.Image6}, [this] { bars_.label16Click(); });
     onClick({c_.Label15, c_.Image7}, [this] { power_.label15Click(); });
     onClick({c_.Bezeichnung6, c_.Anzeige1}, [this] { power_.endSequence(); });
+    onClick({c_.Label17, c_.Image9}, [this] { options_.label17Click(); });
     onClick({c_.Image2}, [this] { barSettings_.image2Click(); });
     onClick({c_.Image3}, [this] { barSettings_.image3Click(); });
     onClick({c_.Image8}, [this] { barSettings_.image8Click(); });
@@ -214,6 +223,13 @@ void ConsoleWindow::resizeEvent(QResizeEvent *event)
     // of its choosing; the artwork stays in the middle of whatever it is.
     if (windowState() & Qt::WindowFullScreen)
         centrePicture1();
+}
+
+void ConsoleWindow::keyReleaseEvent(QKeyEvent *event)
+{
+    if (!event->isAutoRepeat())
+        keys_.formKeyUp(event->key(), ShiftState::of(event->modifiers()));
+    QWidget::keyReleaseEvent(event);
 }
 
 void ConsoleWindow::closeEvent(QCloseEvent *event)

@@ -10,8 +10,11 @@
 #include "console/picturestore.h"
 #include "console/stardate.h"
 #include "controls/consolecontrols.h"
+#include "options/desktopprompts.h"
+#include "options/optionsform.h"
 #include "power/blankscreen.h"
 #include "power/ccursor.h"
+#include "power/keyboardmap.h"
 #include "power/powerswitch.h"
 #include "power/windowdrag.h"
 #include "services/services.h"
@@ -52,6 +55,7 @@ public:
     BarSettings &barSettings() { return barSettings_; }
     PowerSwitch &power() { return power_; }
     BlankScreen &blank() { return blank_; }
+    OptionsForm &options() { return options_; }
     Delay &delay() { return services_.delay; }
     // The picture store, created the first time it is asked for and shared
     // by everyone who shows its pictures.
@@ -71,6 +75,7 @@ protected:
     void resizeEvent(QResizeEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
 
 private:
     void languageStep();
@@ -96,6 +101,9 @@ private:
     BarSettings barSettings_;
     PowerSwitch power_;
     BlankScreen blank_;
+    DesktopPrompts prompts_;
+    OptionsForm options_;
+    KeyboardMap keys_;
     std::unique_ptr<PictureStore> Images;
     std::unique_ptr<cCursor> Mouse;
     QRect normalGeometry_;

@@ -1,6 +1,7 @@
 #include "app/commandline.h"
 #include "app/consolewindow.h"
 #include "app/desktop.h"
+#include "app/systemend.h"
 
 #include <QApplication>
 
@@ -12,6 +13,7 @@ static int run(int argc, char *argv[])
     QApplication app(argc, argv);
     Desktop desktop;
     ConsoleWindow console(desktop.services(), desktop.program);
+    SystemEnd systemEnd([&console] { console.delay().endProgram(); });
     console.load();
     if (console.delay().ending())
         return 0;

@@ -35,6 +35,12 @@ void CaptionLabel::setForeColor(qint32 color)
         update();
 }
 
+void CaptionLabel::setBackColor(qint32 color)
+{
+    backColor_ = color;
+    update();
+}
+
 void CaptionLabel::setAlignment(Qt::Alignment alignment)
 {
     alignment_ = alignment;
@@ -67,27 +73,46 @@ void CaptionLabel::fitCaption()
     drawFont_ = designFont_;
     if (autoSize_) {
         const QFontMetricsF metrics(drawFont_);
-        const double textWidth = metrics.size(MnemonicFlags, caption_).width();
+        const double textWidth = metrics.size(MnemonicFlags, shownText()).width();
         setTwipWidth(std::ceil(textWidth) * Twips::PerPixel);
         return;
     }
-    if (wordWrap_ || caption_.isEmpty())
+    if (caption_.isEmpty())
         return;
-    const double room = twipWidth() / Twips::PerPixel;
-    while (drawFont_.pixelSize() > SmallestPixelSize &&
-           QFontMetricsF(drawFont_).size(MnemonicFlags, caption_).width() > room + 0.5)
+    const QSizeF room = QSizeF(twipWidth(), twipHeight()) / Twips::PerPixel;
+    while (drawFont_.pixelSize() > SmallestPixelSize && !fits(room))
         drawFont_.setPixelSize(drawFont_.pixelSize() - 1);
+}
+
+bool CaptionLabel::fits(const QSizeF &room) const
+{
+    const QFontMetricsF metrics(drawFont_);
+    if (!wordWrap_)
+        return metrics.size(MnemonicFlags, shownText()).width() <= room.width() + 0.5;
+    const QRectF wrapped = metrics.boundingRect(QRectF(QPointF(), QSizeF(room.width(), 1e6)),
+                                                MnemonicFlags | Qt::TextWordWrap, shownText());
+    return wrapped.height() <= room.height() + 0.5;
+}
+
+QString CaptionLabel::shownText() const
+{
+    QString text = caption_;
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
 }
 
 void CaptionLabel::paintEvent(QPaintEvent *)
 {
-    if (caption_.isEmpty())
+    if (caption_.isEmpty() && !backColor_)
         return;
     QPainter painter(this);
+    if (backColor_)
+        painter.fillRect(rect(), ColorValue::toQColor(*backColor_));
     painter.setFont(drawFont_);
     painter.setPen(ColorValue::toQColor(foreColor_));
     int flags = int(alignment_) | MnemonicFlags | Qt::AlignTop;
     if (wordWrap_)
         flags |= Qt::TextWordWrap;
-    painter.drawText(rect(), flags, caption_);
+    painter.drawText(rect(), flags, shownText());
 }

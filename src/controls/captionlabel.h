@@ -4,10 +4,14 @@
 
 #include <QFont>
 
-// A transparent caption: only its text is painted, over whatever lies below.
-// An "&" marks the access key, whose letter is always underlined. A caption
-// wider than the label (a stand-in font wider than the display face it
-// replaces) is drawn in a smaller size so that it still fits.
+#include <optional>
+
+// A transparent caption: only its text is painted, over whatever lies below,
+// unless it is given a background colour. An "&" marks the access key, whose
+// letter is always underlined; a carriage return starts a new line. A caption
+// wider than the label, or when wrapped taller than it (a stand-in font wider
+// than the display face it replaces), is drawn in a smaller size so that it
+// still fits.
 class CaptionLabel : public TwipControl
 {
     Q_OBJECT
@@ -19,6 +23,8 @@ public:
 
     qint32 foreColor() const { return foreColor_; }
     void setForeColor(qint32 color);
+    // An opaque background in this colour from now on.
+    void setBackColor(qint32 color);
 
     void setAlignment(Qt::Alignment alignment);
     void setWordWrap(bool wrap);
@@ -31,9 +37,12 @@ protected:
 
 private:
     void fitCaption();
+    QString shownText() const;
+    bool fits(const QSizeF &room) const;
 
     QString caption_;
     qint32 foreColor_ = 0;
+    std::optional<qint32> backColor_;
     Qt::Alignment alignment_ = Qt::AlignLeft;
     bool wordWrap_ = false;
     bool autoSize_ = false;

@@ -1,4 +1,5 @@
 #include "power/blankscreentests.h"
+#include "power/keyboardmaptests.h"
 #include "power/pointertests.h"
 #include "power/powertests.h"
 
@@ -20,6 +21,10 @@ int main(int argc, char *argv[])
     }
     {
         BlankScreenTests tests;
+        status |= QTest::qExec(&tests, argc, argv);
+    }
+    {
+        KeyboardMapTests tests;
         status |= QTest::qExec(&tests, argc, argv);
     }
     return status;

@@ -1,0 +1,54 @@
+#include "controls/buttoncaption.h"
+
+#include <QAbstractButton>
+#include <QPainter>
+#include <QPainterPath>
+
+namespace ButtonCaption {
+
+namespace {
+constexpr int Side = 13;
+constexpr int Gap = 4;
+} // namespace
+
+void paint(QAbstractButton *button, Indicator indicator)
+{
+    QPainter painter(button);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const QColor ink = button->palette().color(
+        button->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
+    const QRectF box(0.5, (button->height() - Side) / 2 + 0.5, Side - 1, Side - 1);
+    painter.setPen(QPen(ink, 1));
+    painter.setBrush(Qt::NoBrush);
+    if (indicator == Indicator::Square) {
+        painter.drawRect(box);
+        if (button->isChecked()) {
+            QPainterPath tick;
+            tick.moveTo(box.left() + 2.5, box.center().y());
+            tick.lineTo(box.left() + 5, box.bottom() - 3);
+            tick.lineTo(box.right() - 2.5, box.top() + 3);
+            painter.setPen(QPen(ink, 2));
+            painter.drawPath(tick);
+        }
+    } else {
+        painter.drawEllipse(box);
+        if (button->isChecked()) {
+            painter.setBrush(ink);
+            painter.setPen(Qt::NoPen);
+            painter.drawEllipse(box.center(), 2.5, 2.5);
+        }
+    }
+    if (button->hasFocus()) {
+        painter.setPen(QPen(ink, 1, Qt::DotLine));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawRect(box.adjusted(-1.5, -1.5, 1.5, 1.5));
+    }
+    painter.setRenderHint(QPainter::Antialiasing, false);
+    painter.setPen(ink);
+    const QRect text = button->rect().adjusted(Side + Gap, 0, 0, 0);
+    painter.drawText(text,
+                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
+                     button->text());
+}
+
+} // namespace ButtonCaption

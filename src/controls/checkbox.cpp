@@ -1,0 +1,10 @@
+#include "controls/checkbox.h"
+
+#include "controls/buttoncaption.h"
+
+CheckBox::CheckBox(QWidget *container) : QCheckBox(container) {}
+
+void CheckBox::paintEvent(QPaintEvent *)
+{
+    ButtonCaption::paint(this, ButtonCaption::Indicator::Square);
+}

@@ -1,0 +1,10 @@
+#include "controls/optionbutton.h"
+
+#include "controls/buttoncaption.h"
+
+OptionButton::OptionButton(QWidget *container) : QRadioButton(container) {}
+
+void OptionButton::paintEvent(QPaintEvent *)
+{
+    ButtonCaption::paint(this, ButtonCaption::Indicator::Round);
+}

@@ -1,0 +1,28 @@
+#include "options/optionsform.h"
+
+#include "options/optionsdialog.h"
+#include "sound/waveplayer.h"
+
+OptionsForm::OptionsForm(const OptionsContext &context, QWidget &owner)
+    : ctx_(context), owner_(owner)
+{}
+
+template <typename Show> void OptionsForm::open(Show show)
+{
+    OptionsDialog dialog(ctx_, &owner_);
+    OptionsDialog *outer = open_;
+    open_ = &dialog;
+    show(dialog);
+    open_ = outer;
+}
+
+void OptionsForm::label17Click()
+{
+    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    open([](OptionsDialog &dialog) { dialog.exec(); });
+}
+
+void OptionsForm::ExtInfo()
+{
+    open([](OptionsDialog &dialog) { dialog.ExtInfo(); });
+}
