@@ -2,7 +2,7 @@
 # The blank screen: the spot at the right end of the lower bar row blanks the
 # screen at once, the black screen shows the logo and the two lines with the
 # pointer hidden and the X server's screen saver held off, and a click or a
-# key brings the console back with the pointer.
+# key brings the console back with the pointer; F5 blanks it too.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
@@ -67,6 +67,11 @@ expect_console_back key "a key"
 expect_pointer 1 "shown again"
 expect_saver on "after the console came back"
 "$XPROBE" saver-timeout 0
+
+e2e_press "$CONSOLE_TITLE" F5
+expect_black_screen
+e2e_press "$CONSOLE_TITLE" x
+expect_console_back f5 "a key after F5"
 
 if grep -i 'dbus' "$E2E_WORK/program-$E2E_RUN.log"; then
     fail "the program spoke of the missing session bus"
