@@ -11,13 +11,18 @@ BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench build deps deps-test deps-bench clean
+.PHONY: run test bench build deps deps-test deps-bench clean references
 
 run: deps build
 	$(BUILD)/bin/korva-interface
 
 test: deps deps-test build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+
+# Writes the reference pictures of the picture tests anew after an intended
+# change of the screens; look at every one before committing it.
+references: deps build
+	cd $(BUILD) && KORVA_UPDATE_REFERENCES=1 QT_QPA_PLATFORM=offscreen ctest -R tst_ --output-on-failure
 
 bench: deps deps-test deps-bench build
 	bench/run.sh $(BUILD)/bin/korva-interface
