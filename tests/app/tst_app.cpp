@@ -116,6 +116,7 @@ class TstApp : public QObject
                 window & Qt::WindowMinimized   ? "window minimised"
                 : window & Qt::WindowMaximized ? "window maximised"
                                                : "window normal",
+                QString("artwork at %1 %2").arg(c.Picture1->twipLeft()).arg(c.Picture1->twipTop()),
                 f.recordingDelay.ending() ? "ending" : "running"};
     }
 
@@ -164,13 +165,14 @@ private slots:
         }
     }
 
-    // One row per click area: the console powered on or off, what a left
+    // One row per click area: the console powered off, on, or off in a normal
+    // window; what a left
     // click there changes (sounds, then the facts that changed). Start and
     // Reset take their clicks through the areas that cover their captions.
     void clickDoesWhatItsControlDoes_data()
     {
         QTest::addColumn<QString>("control");
-        QTest::addColumn<bool>("on");
+        QTest::addColumn<QString>("setup");
         QTest::addColumn<QString>("effect");
         const QString off = "section hidden, Label15 &Power aus, bars 0 0 0 0 0 0 0 0 0";
         const QString end = "play 10.wav, stop | " + off + ", ending";
@@ -178,45 +180,48 @@ private slots:
         const struct
         {
             const char *control;
-            bool on;
+            const char *setup;
             QString effect;
         } rows[] = {
-            {"Label15", false, on},
-            {"Image7", false, on},
-            {"Label15", true, "play 1.wav | " + off},
-            {"Image1", true, "play 8.wav | Label12 &Stop, bars 4000 0 2000 0 0 0 0 0 0"},
-            {"Image6", true, "play 1.wav | bars 0 0 0 0 0 0 0 0 0"},
-            {"Bezeichnung6", true, end},
-            {"Anzeige1", false, "play 10.wav, stop | ending"},
-            {"Image2", false, "play 1.wav | AniDir 1"},
-            {"Image3", false, "play 1.wav | Ani 1"},
-            {"Image8", false, "play 1.wav | AniSpeed 1"},
-            {"Picture2(1)", false, "play 2.wav | window minimised"},
-            {"Picture2(2)", false, "play 1.wav | window normal"},
-            {"Picture2(3)", false, " | "},
-            {"Picture2(4)", true, " | "},
-            {"Image4", false, " | "},
-            {"Image9", false, " | "},
-            {"Label17", false, " | "},
-            {"Label3(4)", false, " | "},
-            {"PicBar(3)", true, " | "},
+            {"Label15", "off", on},
+            {"Image7", "off", on},
+            {"Label15", "on", "play 1.wav | " + off},
+            {"Image1", "on", "play 8.wav | Label12 &Stop, bars 4000 0 2000 0 0 0 0 0 0"},
+            {"Image6", "on", "play 1.wav | bars 0 0 0 0 0 0 0 0 0"},
+            {"Bezeichnung6", "on", end},
+            {"Anzeige1", "off", "play 10.wav, stop | ending"},
+            {"Image2", "off", "play 1.wav | AniDir 1"},
+            {"Image3", "off", "play 1.wav | Ani 1"},
+            {"Image8", "off", "play 1.wav | AniSpeed 1"},
+            {"Picture2(1)", "off", "play 2.wav | window minimised"},
+            {"Picture2(2)", "off", "play 1.wav | window normal, artwork at 0 0"},
+            {"Picture2(2)", "normal", "play 1.wav | window maximised, artwork at 0 1845"},
+            {"Picture2(3)", "off", " | "},
+            {"Picture2(4)", "on", " | "},
+            {"Image4", "off", " | "},
+            {"Image9", "off", " | "},
+            {"Label17", "off", " | "},
+            {"Label3(4)", "off", " | "},
+            {"PicBar(3)", "on", " | "},
         };
         for (const auto &row : rows)
-            QTest::addRow("%s %s", row.control, row.on ? "on" : "off")
-                << QString(row.control) << row.on << row.effect;
+            QTest::addRow("%s %s", row.control, row.setup)
+                << QString(row.control) << QString(row.setup) << row.effect;
     }
     void clickDoesWhatItsControlDoes()
     {
         QFETCH(QString, control);
-        QFETCH(bool, on);
+        QFETCH(QString, setup);
         QFETCH(QString, effect);
         ConsoleFixture f;
         load(f);
-        if (on) {
+        if (setup == "normal")
+            f.console->power().picture2Click(2);
+        if (setup == "on") {
             f.console->power().label15Click();
             f.c().PicBar[3]->setTwipWidth(2000);
-            f.sound.events.clear();
         }
+        f.sound.events.clear();
         auto *target = f.console->findChild<QWidget *>(control);
         QVERIFY(target);
         const std::optional<QPoint> spot = openSpot(f, target);

@@ -204,34 +204,45 @@ private slots:
         QVERIFY(!f.random.exhausted());
     }
 
-    void anEditedSpeedMovesAsSlow()
+    void stepSizeSpansItsSpeedsRange_data()
     {
-        ConsoleFixture f;
-        f.settings.writeFile("[Sprache]\nGerman=1\n[Optionen]\nAniSpeed=7\n");
-        powerOn(f);
-        f.random.push({0.25, 0.5}); // growth, step 150
-        f.random.pushChoice(4, 9);
-        f.random.push({0.0}); // target 4000
-        stopAtWait(f, 0);
-        f.console->bars().label12Click();
-        QCOMPARE(width(f, 4), 4000.0);
-        QCOMPARE(f.recordingDelay.waits.size(), 27);
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("smallest");
+        QTest::addColumn<int>("largest");
+        QTest::newRow("-1 slowest") << -1 << 100 << 150;
+        QTest::newRow("0 slow") << 0 << 130 << 170;
+        QTest::newRow("1 medium") << 1 << 170 << 270;
+        QTest::newRow("2 fast") << 2 << 200 << 400;
+        QTest::newRow("3 fastest") << 3 << 250 << 500;
+        QTest::newRow("7, edited by hand, moves as slow") << 7 << 130 << 170;
+    }
+    void stepSizeSpansItsSpeedsRange()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, smallest);
+        QFETCH(int, largest);
+        // Through the run loop: the first step of a growth of bar 2 from 0.
+        QList<double> steps;
+        for (double u : {0.0, 0.999}) {
+            ConsoleFixture f;
+            f.settings.writeFile(
+                "[Sprache]\nGerman=1\n[Optionen]\nAniSpeed=" + QByteArray::number(speed) + "\n");
+            powerOn(f);
+            f.random.push({0.25, u});
+            f.random.pushChoice(2, 9);
+            f.random.push({0.5});
+            f.recordingDelay.during = [&](int at) {
+                if (at == 0) {
+                    steps << width(f, 2);
+                    f.console->bars().label12Click();
+                }
+            };
+            f.console->bars().label12Click();
+        }
+        QCOMPARE(steps, QList<double>({double(smallest), double(largest)}));
     }
 
-    void stopLetsTheMovementFinish()
-    {
-        ConsoleFixture f;
-        powerOn(f);
-        BarDraws(f.random).growth(3, 6000, 150);
-        stopAtWait(f, 2);
-        f.console->bars().label12Click();
-        QCOMPARE(width(f, 3), 6000.0);
-        QCOMPARE(f.c().Label12->caption(), QString("&Start"));
-        QCOMPARE(f.recordingDelay.waits.size(), 40);
-        QCOMPARE(f.sound.events, QStringList({"play 8.wav", "play 1.wav"}));
-    }
-
-    void startSounds()
+    void startStopAndResetSounds()
     {
         ConsoleFixture f;
         powerOn(f);
@@ -246,6 +257,9 @@ private slots:
         QCOMPARE(f.sound.events,
                  QStringList({"play 8.wav", "play 1.wav", "play 1.wav", "play 1.wav", "play 10.wav",
                               "play 8.wav", "play 1.wav"}));
+        // Stop let the last movement, after the reset, finish at its target.
+        QCOMPARE(width(f, 1), 4300.0);
+        QCOMPARE(f.c().Label12->caption(), QString("&Start"));
     }
 
     void resetOfARunningGraphCollapsesAndGoesOn()

@@ -14,5 +14,4 @@ private slots:
 
     void dragMovesOnlyNormalWindowWithLeftButton_data();
     void dragMovesOnlyNormalWindowWithLeftButton();
-    void pressPointRoundsHalfToEven();
 };

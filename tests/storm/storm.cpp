@@ -1,0 +1,398 @@
+#include "app/consolewindow.h"
+#include "controls/captionlabel.h"
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
+#include "settings/captions.h"
+#include "settings/languagedialog.h"
+#include "settings/programstate.h"
+#include "storm/settingsfiles.h"
+#include "support/fakes.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QEventLoop>
+#include <QKeyEvent>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSettings>
+#include <QTimer>
+
+#include <cstdio>
+#include <random>
+
+// A seeded storm of clicks, drags, keys, timer ticks, power switches and
+// window closes on the console, at random depths inside the console's own
+// nested waits, with the program's invariants checked after every event.
+// Replay a failure with the seed it prints: korva_storm --seed S --events N --files F.
+namespace {
+
+// Bars grow past their target by at most one step, the largest 500 twips.
+constexpr double WidestBar = 10000 + 500;
+constexpr int DeepestWait = 12;
+
+class StormRandom : public RandomSource
+{
+public:
+    explicit StormRandom(quint64 seed) : generator_(seed) {}
+    double next() override { return std::uniform_real_distribution<double>()(generator_); }
+
+private:
+    std::mt19937_64 generator_;
+};
+
+// Remembers the last text the program wrote to each key.
+class RecordingStore : public SettingsStore
+{
+public:
+    explicit RecordingStore(SettingsStore &store) : store_(store) {}
+    QString read(const QString &section, const QString &key, const QString &text) const override
+    {
+        return store_.read(section, key, text);
+    }
+    void write(const QString &section, const QString &key, const QString &text) override
+    {
+        store_.write(section, key, text);
+        written[section + '/' + key] = text;
+    }
+    QMap<QString, QString> written;
+
+private:
+    SettingsStore &store_;
+};
+
+// The console's wait as a real nested event loop on the storm's clock: the
+// storm's next events run inside it, then the time is up.
+class StormDelay : public Delay
+{
+public:
+    std::function<void()> inside;
+    bool wait(double seconds) override
+    {
+        if (ending())
+            return false;
+        if (!(seconds > 0))
+            return true;
+        QEventLoop loop;
+        QTimer::singleShot(0, &loop, [&] {
+            inside();
+            loop.quit();
+        });
+        loop.exec();
+        return !ending();
+    }
+};
+
+QMap<QString, QString> keysIn(const QString &path)
+{
+    QSettings file(path, QSettings::IniFormat);
+    QMap<QString, QString> keys;
+    for (const QString &key : file.allKeys()) {
+        const QVariant value = file.value(key);
+        keys[key] = value.typeId() == QMetaType::QStringList ? value.toStringList().join(',')
+                                                             : value.toString();
+    }
+    return keys;
+}
+
+// One life of the program, from load() to its end.
+struct Life
+{
+    Life(quint64 seed, int fileKind, const QByteArray &file)
+        : store(settings.store()), random(seed), folder(fileKind == SettingsFiles::FolderKind)
+    {
+        if (folder)
+            QDir().mkpath(settings.path());
+        else
+            settings.writeFile(file);
+        before = keysIn(settings.path());
+    }
+    TempSettings settings;
+    RecordingStore store;
+    StormRandom random;
+    FakeClock clock;
+    RecordingSoundPlayer sound;
+    FakePointer pointer;
+    StormDelay delay;
+    ProgramState program;
+    std::unique_ptr<ConsoleWindow> console;
+    QList<TwipControl *> controls;
+    bool folder;
+    QMap<QString, QString> before;
+    QString atEnd; // what showed when the program was told to end
+};
+
+class Storm
+{
+public:
+    explicit Storm(quint64 seed) : seed_(seed), pick_(seed) {}
+    // Events on program lives that each begin with a good settings file, then
+    // short lives on hostile settings files.
+    void run(long events, int files);
+    long lives() const { return lives_; }
+    long done() const { return done_; }
+
+private:
+    using Act = void (Storm::*)();
+    struct Kind
+    {
+        const char *name;
+        int weight;
+        Act act;
+    };
+    static const Kind kinds[];
+
+    int below(int n) { return int(pick_() % quint64(n)); }
+    ConsoleWindow &console() { return *life_->console; }
+    ConsoleControls &c() { return life_->console->controls(); }
+    void begin(int fileKind, const QByteArray &file);
+    void end();
+    void event();
+    void inside();
+    void check(const char *after);
+    void checkAtRest();
+    QString shows();
+    [[noreturn]] void fail(const QString &what);
+
+    void click();
+    void drag();
+    void key();
+    void tick();
+    void power() { console().power().label15Click(); }
+    void close() { console().close(); }
+    void mouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, QPointF at);
+
+    quint64 seed_;
+    std::mt19937_64 pick_;
+    std::unique_ptr<Life> life_;
+    long done_ = 0, budget_ = 0, lives_ = 0;
+    int depth_ = 0;
+    const char *current_ = "";
+};
+
+const Storm::Kind Storm::kinds[] = {
+    {"click", 30, &Storm::click}, {"drag", 3, &Storm::drag},   {"key", 8, &Storm::key},
+    {"tick", 30, &Storm::tick},   {"power", 4, &Storm::power}, {"close", 1, &Storm::close},
+};
+
+void Storm::fail(const QString &what)
+{
+    std::fprintf(stderr, "storm seed %llu: after %s (event %ld, wait depth %d): %s\n",
+                 (unsigned long long)seed_, current_, done_, depth_, qPrintable(what));
+    std::_Exit(1);
+}
+
+void Storm::begin(int fileKind, const QByteArray &file)
+{
+    life_ = std::make_unique<Life>(pick_(), fileKind, file);
+    ++lives_;
+    Life &l = *life_;
+    l.delay.inside = [this] { inside(); };
+    // An unchosen language brings the dialog; answer it one way or another.
+    QTimer::singleShot(0, [this] {
+        if (auto *dialog = qobject_cast<LanguageDialog *>(QApplication::activeModalWidget())) {
+            (below(2) ? dialog->Option1 : dialog->Option2)->setChecked(true);
+            below(3) ? dialog->Befehl1->click() : (void)dialog->close();
+        }
+    });
+    l.console =
+        std::make_unique<ConsoleWindow>(Services{l.store, l.random, l.clock, l.sound, l.delay,
+                                                 l.pointer, QCoreApplication::applicationDirPath()},
+                                        l.program);
+    l.console->load();
+    for (int n = 1; n <= 6; ++n)
+        l.console->timer(n).stop(); // the storm ticks them
+    l.controls = l.console->findChildren<TwipControl *>();
+}
+
+void Storm::end()
+{
+    if (!life_->delay.ending())
+        close();
+    check("the end");
+    // Ending left every event loop quitting; the next life starts afresh.
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+    life_.reset();
+}
+
+void Storm::run(long events, int files)
+{
+    budget_ = events;
+    while (done_ < budget_) {
+        if (!life_)
+            begin(0, "[Sprache]\nGerman=" + QByteArray::number(below(3)) + "\n");
+        event();
+        if (life_->delay.ending())
+            end();
+        else
+            checkAtRest();
+    }
+    if (life_)
+        end();
+    for (int n = 0; n < files; ++n) {
+        const int kind = below(SettingsFiles::Kinds);
+        begin(kind, SettingsFiles::make(kind, pick_));
+        budget_ = done_ + below(40);
+        while (done_ < budget_ && !life_->delay.ending())
+            event();
+        end();
+    }
+}
+
+void Storm::event()
+{
+    int total = 0;
+    for (const Kind &kind : kinds)
+        total += kind.weight;
+    int roll = below(total);
+    const Kind *kind = kinds;
+    while (roll >= kind->weight)
+        roll -= (kind++)->weight;
+    ++done_;
+    current_ = kind->name;
+    (this->*kind->act)();
+    check(kind->name);
+}
+
+void Storm::inside()
+{
+    ++depth_;
+    if (done_ >= budget_)
+        close(); // time is up: ending unwinds every wait
+    else if (depth_ >= DeepestWait && life_->console->state().BarsRunning)
+        console().bars().label12Click(); // Stop, so the loops above can finish
+    else if (depth_ < DeepestWait)
+        while (below(3) == 0 && done_ < budget_ && !life_->delay.ending())
+            event();
+    --depth_;
+}
+
+void Storm::mouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, QPointF at)
+{
+    const Qt::MouseButtons held = type == QEvent::MouseButtonRelease ? Qt::NoButton : button;
+    QMouseEvent event(type, at, w->mapToGlobal(at), button, held, Qt::NoModifier);
+    QCoreApplication::sendEvent(w, &event);
+}
+
+void Storm::click()
+{
+    TwipControl *w = life_->controls[below(int(life_->controls.size()))];
+    const QPointF at(below(w->width() + 2) - 1, below(w->height() + 2) - 1);
+    const Qt::MouseButton button = below(5) ? Qt::LeftButton : Qt::RightButton;
+    mouse(w, QEvent::MouseButtonPress, button, at);
+    mouse(w, QEvent::MouseButtonRelease, button, at);
+}
+
+void Storm::drag()
+{
+    TwipControl *w = life_->controls[below(int(life_->controls.size()))];
+    mouse(w, QEvent::MouseButtonPress, Qt::LeftButton, {5, 5});
+    mouse(w, QEvent::MouseMove, Qt::LeftButton, QPointF(below(200) - 100, below(200) - 100));
+    mouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, {0, 0});
+}
+
+void Storm::key()
+{
+    const int keys[] = {Qt::Key_Escape, Qt::Key_Return, Qt::Key_Space, Qt::Key_F1, Qt::Key_F4,
+                        Qt::Key_S,      Qt::Key_P,      Qt::Key_R,     Qt::Key_E,  Qt::Key_O};
+    const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::AltModifier, Qt::ControlModifier,
+                                               Qt::ShiftModifier};
+    const int k = keys[below(10)];
+    const Qt::KeyboardModifiers m = modifiers[below(4)];
+    QKeyEvent press(QEvent::KeyPress, k, m), release(QEvent::KeyRelease, k, m);
+    QCoreApplication::sendEvent(&console(), &press);
+    QCoreApplication::sendEvent(&console(), &release);
+}
+
+void Storm::tick()
+{
+    QMetaObject::invokeMethod(&console().timer(below(6) + 1), "timeout");
+}
+
+// What a person sees and hears of the bar graph and the power switch.
+QString Storm::shows()
+{
+    QStringList what{QString::number(life_->sound.events.size()), c().Label12->caption(),
+                     c().Label15->caption()};
+    for (QWidget *w : std::initializer_list<QWidget *>{c().Picture3, c().Label12, c().Image1,
+                                                       c().Label16, c().Image6})
+        what << (w->isVisibleTo(&console()) ? "shown" : "hidden");
+    for (int i = 1; i <= 9; ++i)
+        what << QString::number(c().PicBar[i]->twipWidth());
+    return what.join(' ');
+}
+
+void Storm::check(const char *after)
+{
+    current_ = after;
+    Life &l = *life_;
+    for (int i = 1; i <= 9; ++i) {
+        const double width = c().PicBar[i]->twipWidth();
+        if (!(width >= 0 && width <= WidestBar))
+            fail(QString("bar %1 is %2 twips wide").arg(i).arg(width));
+        if (c().Marker[i - 1]->twipLeft() != width - c().Marker[i - 1]->twipWidth())
+            fail(QString("marker %1 left its bar's end").arg(i - 1));
+    }
+    const QStringList section = shows().split(' ').mid(3, 5);
+    if (section.contains("shown") && section.contains("hidden"))
+        fail("the bar section shows in part: " + section.join(' '));
+    if (c().Label12->caption() != Captions::Start && c().Label12->caption() != Captions::Stop)
+        fail("Start caption " + c().Label12->caption());
+    if (l.pointer.counter != 0)
+        fail(QString("pointer display counter %1").arg(l.pointer.counter));
+    if (l.delay.ending()) {
+        if (l.atEnd.isEmpty())
+            l.atEnd = shows();
+        else if (shows() != l.atEnd)
+            fail("handlers went on after the end: " + l.atEnd + " became " + shows());
+    }
+    if (l.folder) {
+        if (!QFileInfo(l.settings.path()).isDir())
+            fail("the folder in the settings file's place is gone");
+        return;
+    }
+    QMap<QString, QString> want = l.before;
+    for (auto key = l.store.written.cbegin(); key != l.store.written.cend(); ++key)
+        want[key.key()] = key.value();
+    const QMap<QString, QString> have = keysIn(l.settings.path());
+    if (have != want)
+        fail("settings file holds " + QStringList(have.keys()).join(',') + " = " +
+             QStringList(have.values()).join(',') + ", not " +
+             QStringList(want.values()).join(','));
+}
+
+// With no handler running the graph is still and the power caption says what shows.
+void Storm::checkAtRest()
+{
+    if (console().state().BarsRunning || c().Label12->caption() != Captions::Start)
+        fail("no handler runs, yet the bar graph runs");
+    const bool on = c().Label15->caption() == Captions::PowerOnGerman ||
+                    c().Label15->caption() == Captions::PowerOnEnglish;
+    if (on != c().Picture3->isVisibleTo(&console()))
+        fail("power caption " + c().Label15->caption() + " with the bar section " +
+             (on ? "hidden" : "shown"));
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    const auto option = [&](const char *name, quint64 otherwise) {
+        const int at = int(args.indexOf(name));
+        return at > 0 && at + 1 < args.size() ? args[at + 1].toULongLong() : otherwise;
+    };
+    const quint64 seed = option("--seed", QRandomGenerator::system()->generate64());
+    const long events = long(option("--events", 20000));
+    const int files = int(option("--files", 100));
+    std::printf("storm seed %llu: %ld events, %d settings files\n", (unsigned long long)seed,
+                events, files);
+    std::fflush(stdout);
+    Storm storm(seed);
+    storm.run(events, files);
+    std::printf("storm seed %llu passed: %ld events in %ld program lives, %d settings files\n",
+                (unsigned long long)seed, storm.done(), storm.lives(), files);
+    return 0;
+}
