@@ -23,7 +23,7 @@ test: deps deps-test build
 
 # The storm under the address and undefined-behaviour sanitizers, in a build of
 # its own; any sanitizer report fails it. SEED=n replays a storm.
-SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1:detect_leaks=0 \
+SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1 \
                  UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 STORM = $(SANITIZER_ENV) $(ASAN_BUILD)/bin/korva_storm $(if $(SEED),--seed $(SEED))
 
