@@ -1,86 +1,26 @@
-#include "app/consolewindow.h"
+#include "storm/storm.h"
+
 #include "controls/captionlabel.h"
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
 #include "settings/captions.h"
 #include "settings/languagedialog.h"
-#include "settings/programstate.h"
 #include "storm/settingsfiles.h"
-#include "support/fakes.h"
 
 #include <QApplication>
 #include <QDir>
-#include <QEventLoop>
 #include <QKeyEvent>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSettings>
-#include <QTimer>
 
 #include <cstdio>
-#include <random>
 
-// A seeded storm of clicks, drags, keys, timer ticks, power switches and
-// window closes on the console, at random depths inside the console's own
-// nested waits, with the program's invariants checked after every event.
-// Replay a failure with the seed it prints: korva_storm --seed S --events N --files F.
 namespace {
 
 // Bars grow past their target by at most one step, the largest 500 twips.
 constexpr double WidestBar = 10000 + 500;
 constexpr int DeepestWait = 12;
-
-class StormRandom : public RandomSource
-{
-public:
-    explicit StormRandom(quint64 seed) : generator_(seed) {}
-    double next() override { return std::uniform_real_distribution<double>()(generator_); }
-
-private:
-    std::mt19937_64 generator_;
-};
-
-// Remembers the last text the program wrote to each key.
-class RecordingStore : public SettingsStore
-{
-public:
-    explicit RecordingStore(SettingsStore &store) : store_(store) {}
-    QString read(const QString &section, const QString &key, const QString &text) const override
-    {
-        return store_.read(section, key, text);
-    }
-    void write(const QString &section, const QString &key, const QString &text) override
-    {
-        store_.write(section, key, text);
-        written[section + '/' + key] = text;
-    }
-    QMap<QString, QString> written;
-
-private:
-    SettingsStore &store_;
-};
-
-// The console's wait as a real nested event loop on the storm's clock: the
-// storm's next events run inside it, then the time is up.
-class StormDelay : public Delay
-{
-public:
-    std::function<void()> inside;
-    bool wait(double seconds) override
-    {
-        if (ending())
-            return false;
-        if (!(seconds > 0))
-            return true;
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, [&] {
-            inside();
-            loop.quit();
-        });
-        loop.exec();
-        return !ending();
-    }
-};
 
 QMap<QString, QString> keysIn(const QString &path)
 {
@@ -94,80 +34,17 @@ QMap<QString, QString> keysIn(const QString &path)
     return keys;
 }
 
-// One life of the program, from load() to its end.
-struct Life
+} // namespace
+
+Life::Life(quint64 seed, int fileKind, const QByteArray &file)
+    : store(settings.store()), random(seed), folder(fileKind == SettingsFiles::FolderKind)
 {
-    Life(quint64 seed, int fileKind, const QByteArray &file)
-        : store(settings.store()), random(seed), folder(fileKind == SettingsFiles::FolderKind)
-    {
-        if (folder)
-            QDir().mkpath(settings.path());
-        else
-            settings.writeFile(file);
-        before = keysIn(settings.path());
-    }
-    TempSettings settings;
-    RecordingStore store;
-    StormRandom random;
-    FakeClock clock;
-    RecordingSoundPlayer sound;
-    FakePointer pointer;
-    StormDelay delay;
-    ProgramState program;
-    std::unique_ptr<ConsoleWindow> console;
-    QList<TwipControl *> controls;
-    bool folder;
-    QMap<QString, QString> before;
-    QString atEnd; // what showed when the program was told to end
-};
-
-class Storm
-{
-public:
-    explicit Storm(quint64 seed) : seed_(seed), pick_(seed) {}
-    // Events on program lives that each begin with a good settings file, then
-    // short lives on hostile settings files.
-    void run(long events, int files);
-    long lives() const { return lives_; }
-    long done() const { return done_; }
-
-private:
-    using Act = void (Storm::*)();
-    struct Kind
-    {
-        const char *name;
-        int weight;
-        Act act;
-    };
-    static const Kind kinds[];
-
-    int below(int n) { return int(pick_() % quint64(n)); }
-    ConsoleWindow &console() { return *life_->console; }
-    ConsoleControls &c() { return life_->console->controls(); }
-    void begin(int fileKind, const QByteArray &file);
-    void end();
-    void event();
-    void inside();
-    void check(const char *after);
-    void checkAtRest();
-    QString shows();
-    [[noreturn]] void fail(const QString &what);
-
-    void click();
-    void drag();
-    void key();
-    void tick();
-    void power() { console().power().label15Click(); }
-    void close() { console().close(); }
-    void mouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, QPointF at);
-
-    quint64 seed_;
-    std::mt19937_64 pick_;
-    std::unique_ptr<Life> life_;
-    long done_ = 0, budget_ = 0, lives_ = 0;
-    int depth_ = 0;
-    const char *current_ = "";
-};
+    if (folder)
+        QDir().mkpath(settings.path());
+    else
+        settings.writeFile(file);
+    before = keysIn(settings.path());
+}
 
 const Storm::Kind Storm::kinds[] = {
     {"click", 30, &Storm::click}, {"drag", 3, &Storm::drag},   {"key", 8, &Storm::key},
@@ -202,6 +79,9 @@ void Storm::begin(int fileKind, const QByteArray &file)
     for (int n = 1; n <= 6; ++n)
         l.console->timer(n).stop(); // the storm ticks them
     l.controls = l.console->findChildren<TwipControl *>();
+    for (TwipControl *control : l.controls)
+        if (control->parentWidget() == c().Picture1)
+            l.buttons << control;
 }
 
 void Storm::end()
@@ -256,7 +136,7 @@ void Storm::event()
 
 void Storm::inside()
 {
-    ++depth_;
+    deepest_ = std::max(deepest_, ++depth_);
     if (done_ >= budget_)
         close(); // time is up: ending unwinds every wait
     else if (depth_ >= DeepestWait && life_->console->state().BarsRunning)
@@ -274,9 +154,16 @@ void Storm::mouse(QWidget *w, QEvent::Type type, Qt::MouseButton button, QPointF
     QCoreApplication::sendEvent(w, &event);
 }
 
+// Half the time one of the artwork's own controls, so handlers nest deeply.
+TwipControl *Storm::anyControl()
+{
+    const QList<TwipControl *> &from = below(2) ? life_->buttons : life_->controls;
+    return from[below(int(from.size()))];
+}
+
 void Storm::click()
 {
-    TwipControl *w = life_->controls[below(int(life_->controls.size()))];
+    TwipControl *w = anyControl();
     const QPointF at(below(w->width() + 2) - 1, below(w->height() + 2) - 1);
     const Qt::MouseButton button = below(5) ? Qt::LeftButton : Qt::RightButton;
     mouse(w, QEvent::MouseButtonPress, button, at);
@@ -285,7 +172,7 @@ void Storm::click()
 
 void Storm::drag()
 {
-    TwipControl *w = life_->controls[below(int(life_->controls.size()))];
+    TwipControl *w = anyControl();
     mouse(w, QEvent::MouseButtonPress, Qt::LeftButton, {5, 5});
     mouse(w, QEvent::MouseMove, Qt::LeftButton, QPointF(below(200) - 100, below(200) - 100));
     mouse(w, QEvent::MouseButtonRelease, Qt::LeftButton, {0, 0});
@@ -371,28 +258,4 @@ void Storm::checkAtRest()
     if (on != c().Picture3->isVisibleTo(&console()))
         fail("power caption " + c().Label15->caption() + " with the bar section " +
              (on ? "hidden" : "shown"));
-}
-
-} // namespace
-
-int main(int argc, char *argv[])
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    const QStringList args = app.arguments();
-    const auto option = [&](const char *name, quint64 otherwise) {
-        const int at = int(args.indexOf(name));
-        return at > 0 && at + 1 < args.size() ? args[at + 1].toULongLong() : otherwise;
-    };
-    const quint64 seed = option("--seed", QRandomGenerator::system()->generate64());
-    const long events = long(option("--events", 20000));
-    const int files = int(option("--files", 100));
-    std::printf("storm seed %llu: %ld events, %d settings files\n", (unsigned long long)seed,
-                events, files);
-    std::fflush(stdout);
-    Storm storm(seed);
-    storm.run(events, files);
-    std::printf("storm seed %llu passed: %ld events in %ld program lives, %d settings files\n",
-                (unsigned long long)seed, storm.done(), storm.lives(), files);
-    return 0;
 }
