@@ -42,7 +42,7 @@ class TstBars : public QObject
     }
 
 private slots:
-    void ramp_data()
+    void rampRunsFromFirstToLastBarColour_data()
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
@@ -71,7 +71,7 @@ private slots:
             << "pink"
             << "255" << reds({0, 28, 56, 84, 112, 140, 168, 196, 224});
     }
-    void ramp()
+    void rampRunsFromFirstToLastBarColour()
     {
         QFETCH(QString, first);
         QFETCH(QString, last);
@@ -88,7 +88,7 @@ private slots:
         }
     }
 
-    void alertChecks_data()
+    void alertChecksColourByZone_data()
     {
         QTest::addColumn<int>("Ani");
         QTest::addColumn<int>("AniDir");
@@ -106,7 +106,7 @@ private slots:
         QTest::newRow("both zones, middle") << 1 << 1 << 5000.0 << "nnn";
         QTest::newRow("mode 2 is the high zone only") << 1 << 2 << 800.0 << "nnn";
     }
-    void alertChecks()
+    void alertChecksColourByZone()
     {
         QFETCH(int, Ani);
         QFETCH(int, AniDir);
@@ -147,7 +147,7 @@ private slots:
         QCOMPARE(colour(f, 2), AlertRed);
     }
 
-    void movementEnds_data()
+    void movementEndsAtItsTargetOrFloor_data()
     {
         QTest::addColumn<bool>("grow");
         QTest::addColumn<int>("from");
@@ -168,7 +168,7 @@ private slots:
             << false << 2000 << 1000 << 300 << 2 << "1700 1400 1100 800" << 800.0;
         QTest::newRow("an empty bar does not shrink") << false << 0 << 0 << 200 << 2 << "" << 0.0;
     }
-    void movementEnds()
+    void movementEndsAtItsTargetOrFloor()
     {
         QFETCH(bool, grow);
         QFETCH(int, from);

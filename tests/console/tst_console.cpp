@@ -54,7 +54,7 @@ private slots:
 
     // --- Timer3: number panels ---------------------------------------------
 
-    void numberPanelTick_data()
+    void numberPanelTickTypesOrWipes_data()
     {
         QTest::addColumn<PanelTick>("row");
         // std::nextafter(1.0, 0.0) is the largest draw below 1.
@@ -71,7 +71,7 @@ private slots:
         QTest::newRow("full Label5 is wiped in one tick") << PanelTick{5, 7, 3, -1.0, 0, "", 150};
     }
 
-    void numberPanelTick()
+    void numberPanelTickTypesOrWipes()
     {
         QFETCH(PanelTick, row);
         const auto &labels = f->c().Panel[row.panel];
@@ -205,7 +205,7 @@ private slots:
 
     // --- Timer4: stardate ----------------------------------------------------
 
-    void stardateLine_data()
+    void stardateLineShowsDateAndTime_data()
     {
         QTest::addColumn<QDateTime>("now");
         QTest::addColumn<QString>("caption");
@@ -221,7 +221,7 @@ private slots:
             << QDateTime(QDate(2025, 10, 20), QTime(9, 30, 59)) << "Stardate 51020.0930";
     }
 
-    void stardateLine()
+    void stardateLineShowsDateAndTime()
     {
         QFETCH(QDateTime, now);
         QFETCH(QString, caption);

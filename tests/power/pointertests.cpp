@@ -21,7 +21,7 @@ struct Drag
 };
 
 // The console's pointer object: start-up, positions, confining and snapping.
-void PointerTests::consoleMouse()
+void PointerTests::pointerObjectReadsMovesConfinesAndSnaps()
 {
     ConsoleFixture f;
     f.pointer.counter = -3;

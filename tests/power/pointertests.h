@@ -8,7 +8,7 @@ class PointerTests : public QObject
     Q_OBJECT
 
 private slots:
-    void consoleMouse();
+    void pointerObjectReadsMovesConfinesAndSnaps();
     void visibleMovesCounterByOne_data();
     void visibleMovesCounterByOne();
 
