@@ -95,6 +95,8 @@ void PointerTests::dragMovesOnlyNormalWindowWithLeftButton_data()
     // 100 and 50 twips are 6.67 and 3.33 pixels; the window lands on whole pixels.
     QTest::newRow("Label3 element 5, 100 right and 50 down")
         << Drag{"Label3(5)", normal, left, {100, 50}, {7, 3}};
+    QTest::newRow("the last number label, Label11 element 7")
+        << Drag{"Label11(7)", normal, left, {150, 300}, {10, 20}};
     QTest::newRow("the artwork Picture1") << Drag{"Picture1", normal, left, {150, 300}, {10, 20}};
     QTest::newRow("pill Picture2 2, up and left")
         << Drag{"Picture2(2)", normal, left, {-300, -150}, {-20, -10}};
