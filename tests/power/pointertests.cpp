@@ -3,6 +3,7 @@
 #include "controls/captionlabel.h"
 #include "controls/picturebox.h"
 #include "power/ccursor.h"
+#include "services/desktoppointer.h"
 #include "support/consolefixture.h"
 
 #include <QScreen>
@@ -85,6 +86,32 @@ void PointerTests::visibleMovesCounterByOne()
         Mouse.setVisible(write);
     QCOMPARE(Mouse.Visible(), writes.last()); // the last value written
     QCOMPARE(pointer.counter, counterAfter);
+}
+
+void PointerTests::desktopPointerIsBlankWhileItsCounterIsBelowZero_data()
+{
+    QTest::addColumn<QList<bool>>("shows");
+    QTest::addColumn<QString>("seen"); // the counter after each call, then the pointer
+    QTest::newRow("hide") << QList<bool>{false} << "-1 blank";
+    QTest::newRow("hide twice, show once") << QList<bool>{false, false, true} << "-1 -2 -1 blank";
+    QTest::newRow("hide, show") << QList<bool>{false, true} << "-1 0 arrow";
+    QTest::newRow("show, hide") << QList<bool>{true, false} << "1 0 arrow";
+}
+
+void PointerTests::desktopPointerIsBlankWhileItsCounterIsBelowZero()
+{
+    QFETCH(QList<bool>, shows);
+    QFETCH(QString, seen);
+    DesktopPointer pointer;
+    QStringList counters;
+    for (bool show : shows)
+        counters << QString::number(pointer.showCursor(show));
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    counters << (cursor && cursor->shape() == Qt::BlankCursor ? "blank" : "arrow");
+    QCOMPARE(counters.join(' '), seen);
+    while (pointer.showCursor(true) < 0) {
+    }
+    QVERIFY(!QGuiApplication::overrideCursor());
 }
 
 void PointerTests::dragMovesOnlyNormalWindowWithLeftButton_data()

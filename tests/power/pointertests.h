@@ -2,7 +2,7 @@
 
 #include <QObject>
 
-// The pointer class cCursor on a fake pointer, and dragging the console window.
+// The pointer class cCursor, the desktop's pointer, and dragging the console window.
 class PointerTests : public QObject
 {
     Q_OBJECT
@@ -11,6 +11,8 @@ private slots:
     void pointerObjectReadsMovesConfinesAndSnaps();
     void visibleMovesCounterByOne_data();
     void visibleMovesCounterByOne();
+    void desktopPointerIsBlankWhileItsCounterIsBelowZero_data();
+    void desktopPointerIsBlankWhileItsCounterIsBelowZero();
 
     void dragMovesOnlyNormalWindowWithLeftButton_data();
     void dragMovesOnlyNormalWindowWithLeftButton();
