@@ -46,6 +46,28 @@ Life::Life(quint64 seed, int fileKind, const QByteArray &file)
     before = keysIn(settings.path());
 }
 
+Storm::Storm(quint64 seed) : seed_(seed), pick_(seed)
+{
+    // Whichever modal dialog an event opens, the language dialog of an
+    // unchosen language included, gets an answer from the loop it runs.
+    QObject::connect(&dialogs_, &QTimer::timeout, [this] { answerDialog(); });
+    dialogs_.start(0);
+}
+
+void Storm::answerDialog()
+{
+    QWidget *dialog = QApplication::activeModalWidget();
+    if (!dialog)
+        return;
+    if (auto *language = qobject_cast<LanguageDialog *>(dialog))
+        (below(2) ? language->Option1 : language->Option2)->setChecked(true);
+    const QList<QPushButton *> buttons = dialog->findChildren<QPushButton *>();
+    if (!buttons.isEmpty() && below(3))
+        buttons[below(int(buttons.size()))]->click();
+    else
+        dialog->close();
+}
+
 const Storm::Kind Storm::kinds[] = {
     {"click", 30, &Storm::click}, {"drag", 3, &Storm::drag},   {"key", 8, &Storm::key},
     {"tick", 30, &Storm::tick},   {"power", 4, &Storm::power}, {"close", 1, &Storm::close},
@@ -64,13 +86,6 @@ void Storm::begin(int fileKind, const QByteArray &file)
     ++lives_;
     Life &l = *life_;
     l.delay.inside = [this] { inside(); };
-    // An unchosen language brings the dialog; answer it one way or another.
-    QTimer::singleShot(0, [this] {
-        if (auto *dialog = qobject_cast<LanguageDialog *>(QApplication::activeModalWidget())) {
-            (below(2) ? dialog->Option1 : dialog->Option2)->setChecked(true);
-            below(3) ? dialog->Befehl1->click() : (void)dialog->close();
-        }
-    });
     l.console =
         std::make_unique<ConsoleWindow>(Services{l.store, l.random, l.clock, l.sound, l.delay,
                                                  l.pointer, QCoreApplication::applicationDirPath()},

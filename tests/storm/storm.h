@@ -39,7 +39,7 @@ struct Life
 class Storm
 {
 public:
-    explicit Storm(quint64 seed) : seed_(seed), pick_(seed) {}
+    explicit Storm(quint64 seed);
     // Events on program lives that each begin with a good settings file, then
     // short lives on hostile settings files.
     void run(long events, int files);
@@ -60,6 +60,7 @@ private:
     int below(int n) { return int(pick_() % quint64(n)); }
     ConsoleWindow &console() { return *life_->console; }
     ConsoleControls &c() { return life_->console->controls(); }
+    void answerDialog();
     void begin(int fileKind, const QByteArray &file);
     void end();
     void event();
@@ -84,4 +85,5 @@ private:
     long done_ = 0, budget_ = 0, lives_ = 0;
     int depth_ = 0, deepest_ = 0;
     const char *current_ = "";
+    QTimer dialogs_;
 };
