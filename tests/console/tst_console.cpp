@@ -147,8 +147,8 @@ private slots:
         const char *pills[] = {"pink", "blue", "yellow", "lavender"};
         const char *pillColours[] = {"#FF8C8C", "#0084FF", "#E7BD00", "#BDBDFF"};
         for (int k = 1; k <= 4; ++k)
-            QTest::addRow("lcBut %d %s", k, pills[k - 1]) << QString("lcBut %1").arg(k)
-                                                          << QColor(pillColours[k - 1]);
+            QTest::addRow("lcBut %d %s", k, pills[k - 1])
+                << QString("lcBut %1").arg(k) << QColor(pillColours[k - 1]);
         const char *states[] = {"#007B42", "#00AD84", "#FF0000"}; // dark green, teal, red
         for (const char *button : {"lcButOK", "lcButCancel", "lcButAbbrechen"})
             for (int i = 0; i <= 2; ++i)
