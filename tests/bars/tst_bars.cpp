@@ -116,19 +116,21 @@ private slots:
         f.load();
         f.program.Ani = qint16(Ani);
         f.program.AniDir = qint16(AniDir);
-        f.c().PicBar[5]->setTwipWidth(width);
         const qint32 before = rgb(1, 2, 3);
         const std::function<void(int)> checks[] = {
             [&](int i) { f.console->alerts().AlertOnGrow(i); },
             [&](int i) { f.console->alerts().AlertOnShrink(i); },
             [&](int i) { f.console->alerts().AlertSettle(i); }};
-        for (int n = 0; n < 3; ++n) {
-            f.c().PicBar[5]->setBackColor(before);
-            checks[n](5);
-            const qint32 want = expected[n] == 'r'   ? AlertRed
-                                : expected[n] == 'n' ? normal(f, 5)
-                                                     : before;
-            QCOMPARE(colour(f, 5), want);
+        for (int i = 1; i <= 9; ++i) { // every bar alike
+            f.c().PicBar[i]->setTwipWidth(width);
+            for (int n = 0; n < 3; ++n) {
+                f.c().PicBar[i]->setBackColor(before);
+                checks[n](i);
+                const qint32 want = expected[n] == 'r'   ? AlertRed
+                                    : expected[n] == 'n' ? normal(f, i)
+                                                         : before;
+                QCOMPARE(colour(f, i), want);
+            }
         }
     }
 
