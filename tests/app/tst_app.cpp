@@ -131,12 +131,7 @@ class TstApp : public QObject
     }
 
 private slots:
-    void cleanup()
-    {
-        // The End click leaves the event loops quitting; the next test starts afresh.
-        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-        QCoreApplication::exec();
-    }
+    void cleanup() { restartEventLoops(); } // after the End click
 
     void screenLooksAsItsReference_data()
     {

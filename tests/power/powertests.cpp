@@ -151,7 +151,5 @@ void PowerTests::endFromInsideTheRunningGraphStopsEverything()
 
 void PowerTests::cleanup()
 {
-    // An ended program leaves the event loops quitting; start the next test afresh.
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
+    restartEventLoops();
 }

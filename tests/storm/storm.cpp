@@ -104,9 +104,7 @@ void Storm::end()
     if (!life_->delay.ending())
         close();
     check("the end");
-    // Ending left every event loop quitting; the next life starts afresh.
-    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec();
+    restartEventLoops();
     life_.reset();
 }
 
