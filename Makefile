@@ -2,6 +2,7 @@
 # installs what is missing on a Debian 12 machine first.
 BUILD ?= build
 PREFIX ?= /usr/local
+ASAN_BUILD ?= build-asan
 JOBS ?= $(shell nproc)
 
 BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
@@ -14,13 +15,35 @@ BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench install package build deps deps-test deps-bench deps-package clean
+.PHONY: run test bench install package build build-asan deps deps-test deps-bench deps-package clean references storm soak
 
 run: deps build
 	$(BUILD)/bin/korva-interface
 
 test: deps deps-test deps-package build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure --timeout 300
+	@$(MAKE) --no-print-directory storm
+
+# The storm under the address and undefined-behaviour sanitizers, in a build of
+# its own; any sanitizer report fails it. SEED=n replays a storm.
+SANITIZER_ENV := ASAN_OPTIONS=detect_stack_use_after_return=1 \
+                 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
+STORM = $(SANITIZER_ENV) $(ASAN_BUILD)/bin/korva_storm $(if $(SEED),--seed $(SEED))
+
+storm: deps build-asan
+	$(STORM) --events 20000 --files 100
+
+soak: deps build-asan
+	$(STORM) --events 1000000 --files 10000
+
+build-asan:
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_SANITIZE=ON >/dev/null
+	cmake --build $(ASAN_BUILD) -j $(JOBS) --target korva_storm
+
+# Writes the reference pictures of the picture tests anew after an intended
+# change of the screens; look at every one before committing it.
+references: deps build
+	cd $(BUILD) && KORVA_UPDATE_REFERENCES=1 QT_QPA_PLATFORM=offscreen ctest -R tst_ --output-on-failure
 
 bench: deps deps-test deps-bench build
 	bench/run.sh $(BUILD)/bin/korva-interface
@@ -62,4 +85,4 @@ install-debs:
 	fi
 
 clean:
-	rm -rf $(BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD)

@@ -42,15 +42,11 @@ class TstBars : public QObject
     }
 
 private slots:
-    void ramp_data()
+    void rampRunsFromFirstToLastBarColour_data()
     {
         QTest::addColumn<QString>("first");
         QTest::addColumn<QString>("last");
         QTest::addColumn<QList<qint32>>("colours");
-        QTest::newRow("defaults") << "16744703"
-                                  << "8388863"
-                                  << QList<qint32>{0xFF80FF, 0xF172FF, 0xE364FF, 0xD556FF, 0xC748FF,
-                                                   0xB93AFF, 0xAB2CFF, 0x9D1EFF, 0x8F10FF};
         QList<qint32> greys, redToBlue;
         for (int i = 0; i < 9; ++i) {
             greys << rgb(28 * i, 28 * i, 28 * i);
@@ -60,8 +56,6 @@ private slots:
                                         << "16777215" << greys;
         QTest::newRow("red to blue") << "255"
                                      << "16711680" << redToBlue;
-        QTest::newRow("equal") << "4227327"
-                               << "4227327" << QList<qint32>(9, 4227327);
         QTest::newRow("a difference of 4 rounds back every bar")
             << "100"
             << "104" << reds({100, 100, 100, 100, 100, 100, 100, 100, 100});
@@ -77,7 +71,7 @@ private slots:
             << "pink"
             << "255" << reds({0, 28, 56, 84, 112, 140, 168, 196, 224});
     }
-    void ramp()
+    void rampRunsFromFirstToLastBarColour()
     {
         QFETCH(QString, first);
         QFETCH(QString, last);
@@ -94,7 +88,7 @@ private slots:
         }
     }
 
-    void alertChecks_data()
+    void alertChecksColourByZone_data()
     {
         QTest::addColumn<int>("Ani");
         QTest::addColumn<int>("AniDir");
@@ -112,7 +106,7 @@ private slots:
         QTest::newRow("both zones, middle") << 1 << 1 << 5000.0 << "nnn";
         QTest::newRow("mode 2 is the high zone only") << 1 << 2 << 800.0 << "nnn";
     }
-    void alertChecks()
+    void alertChecksColourByZone()
     {
         QFETCH(int, Ani);
         QFETCH(int, AniDir);
@@ -122,19 +116,21 @@ private slots:
         f.load();
         f.program.Ani = qint16(Ani);
         f.program.AniDir = qint16(AniDir);
-        f.c().PicBar[5]->setTwipWidth(width);
         const qint32 before = rgb(1, 2, 3);
         const std::function<void(int)> checks[] = {
             [&](int i) { f.console->alerts().AlertOnGrow(i); },
             [&](int i) { f.console->alerts().AlertOnShrink(i); },
             [&](int i) { f.console->alerts().AlertSettle(i); }};
-        for (int n = 0; n < 3; ++n) {
-            f.c().PicBar[5]->setBackColor(before);
-            checks[n](5);
-            const qint32 want = expected[n] == 'r'   ? AlertRed
-                                : expected[n] == 'n' ? normal(f, 5)
-                                                     : before;
-            QCOMPARE(colour(f, 5), want);
+        for (int i = 1; i <= 9; ++i) { // every bar alike
+            f.c().PicBar[i]->setTwipWidth(width);
+            for (int n = 0; n < 3; ++n) {
+                f.c().PicBar[i]->setBackColor(before);
+                checks[n](i);
+                const qint32 want = expected[n] == 'r'   ? AlertRed
+                                    : expected[n] == 'n' ? normal(f, i)
+                                                         : before;
+                QCOMPARE(colour(f, i), want);
+            }
         }
     }
 
@@ -153,7 +149,7 @@ private slots:
         QCOMPARE(colour(f, 2), AlertRed);
     }
 
-    void movementEnds_data()
+    void movementEndsAtItsTargetOrFloor_data()
     {
         QTest::addColumn<bool>("grow");
         QTest::addColumn<int>("from");
@@ -174,7 +170,7 @@ private slots:
             << false << 2000 << 1000 << 300 << 2 << "1700 1400 1100 800" << 800.0;
         QTest::newRow("an empty bar does not shrink") << false << 0 << 0 << 200 << 2 << "" << 0.0;
     }
-    void movementEnds()
+    void movementEndsAtItsTargetOrFloor()
     {
         QFETCH(bool, grow);
         QFETCH(int, from);
@@ -204,34 +200,45 @@ private slots:
         QVERIFY(!f.random.exhausted());
     }
 
-    void anEditedSpeedMovesAsSlow()
+    void stepSizeSpansItsSpeedsRange_data()
     {
-        ConsoleFixture f;
-        f.settings.writeFile("[Sprache]\nGerman=1\n[Optionen]\nAniSpeed=7\n");
-        powerOn(f);
-        f.random.push({0.25, 0.5}); // growth, step 150
-        f.random.pushChoice(4, 9);
-        f.random.push({0.0}); // target 4000
-        stopAtWait(f, 0);
-        f.console->bars().label12Click();
-        QCOMPARE(width(f, 4), 4000.0);
-        QCOMPARE(f.recordingDelay.waits.size(), 27);
+        QTest::addColumn<int>("speed");
+        QTest::addColumn<int>("smallest");
+        QTest::addColumn<int>("largest");
+        QTest::newRow("-1 slowest") << -1 << 100 << 150;
+        QTest::newRow("0 slow") << 0 << 130 << 170;
+        QTest::newRow("1 medium") << 1 << 170 << 270;
+        QTest::newRow("2 fast") << 2 << 200 << 400;
+        QTest::newRow("3 fastest") << 3 << 250 << 500;
+        QTest::newRow("7, edited by hand, moves as slow") << 7 << 130 << 170;
+    }
+    void stepSizeSpansItsSpeedsRange()
+    {
+        QFETCH(int, speed);
+        QFETCH(int, smallest);
+        QFETCH(int, largest);
+        // Through the run loop: the first step of a growth of bar 2 from 0.
+        QList<double> steps;
+        for (double u : {0.0, 0.999}) {
+            ConsoleFixture f;
+            f.settings.writeFile(
+                "[Sprache]\nGerman=1\n[Optionen]\nAniSpeed=" + QByteArray::number(speed) + "\n");
+            powerOn(f);
+            f.random.push({0.25, u});
+            f.random.pushChoice(2, 9);
+            f.random.push({0.5});
+            f.recordingDelay.during = [&](int at) {
+                if (at == 0) {
+                    steps << width(f, 2);
+                    f.console->bars().label12Click();
+                }
+            };
+            f.console->bars().label12Click();
+        }
+        QCOMPARE(steps, QList<double>({double(smallest), double(largest)}));
     }
 
-    void stopLetsTheMovementFinish()
-    {
-        ConsoleFixture f;
-        powerOn(f);
-        BarDraws(f.random).growth(3, 6000, 150);
-        stopAtWait(f, 2);
-        f.console->bars().label12Click();
-        QCOMPARE(width(f, 3), 6000.0);
-        QCOMPARE(f.c().Label12->caption(), QString("&Start"));
-        QCOMPARE(f.recordingDelay.waits.size(), 40);
-        QCOMPARE(f.sound.events, QStringList({"play 8.wav", "play 1.wav"}));
-    }
-
-    void startSounds()
+    void startStopAndResetSounds()
     {
         ConsoleFixture f;
         powerOn(f);
@@ -246,6 +253,9 @@ private slots:
         QCOMPARE(f.sound.events,
                  QStringList({"play 8.wav", "play 1.wav", "play 1.wav", "play 1.wav", "play 10.wav",
                               "play 8.wav", "play 1.wav"}));
+        // Stop let the last movement, after the reset, finish at its target.
+        QCOMPARE(width(f, 1), 4300.0);
+        QCOMPARE(f.c().Label12->caption(), QString("&Start"));
     }
 
     void resetOfARunningGraphCollapsesAndGoesOn()

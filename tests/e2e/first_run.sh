@@ -1,16 +1,16 @@
 #!/usr/bin/env bash
-# First run: the language dialog comes before the console; Enter keeps Deutsch and stores it; the console
-# shows with typing number panels; Alt+F4 ends the program with status 0. A second run goes straight to the console.
+# First run: the language dialog comes before the console; Enter keeps Deutsch, Alt+E and Enter
+# store English, whose end caption reads differently. The console shows with typing number panels;
+# Alt+F4 ends the program with status 0. A later run goes straight to the console it chose.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 
+end_caption() { e2e_shot "$1" $((ART_X + 40)) $((ART_Y + 498)) 63 17; }
+
 e2e_start_program
 e2e_expect_window "$DIALOG_TITLE"
-pass "language dialog shown on the first run"
 [ -z "$(e2e_windows "$CONSOLE_TITLE" --onlyvisible)" ] || fail "console shown while the language dialog is open"
-pass "no console window while the dialog is open"
-e2e_shot dialog 0 0 "$SCREEN_W" "$SCREEN_H"
-
+pass "language dialog shown on the first run, no console beside it"
 e2e_press "$DIALOG_TITLE" Return
 e2e_expect_setting Sprache German 1
 e2e_expect_console
@@ -25,18 +25,28 @@ e2e_shot numbers_2 $((ART_X + 128)) $((ART_Y + 56)) 409 112
 e2e_diff numbers_1 numbers_2
 [ "$DIFF" -gt 0 ] || fail "number area unchanged after 2 s"
 pass "number area changed within 2 s ($DIFF pixels)"
-
-e2e_shot caption_end_1 $((ART_X + 40)) $((ART_Y + 498)) 63 17
+end_caption caption_german
 e2e_expect_close_ends_program
 
-# Second run with the stored choice: no dialog, the same German console.
+e2e_fresh_config
+e2e_start_program
+e2e_press "$DIALOG_TITLE" alt+e
+sleep 0.3
+e2e_press "$DIALOG_TITLE" Return
+e2e_expect_setting Sprache German 0
+e2e_expect_console
+end_caption caption_english
+e2e_expect_close_ends_program
+e2e_diff caption_german caption_english
+[ "$DIFF" -gt 0 ] || fail "English end caption looks like the German one"
+pass "English end caption differs from the German one ($DIFF pixels)"
+
+# A later run with the stored choice: no dialog, the same English console.
 e2e_start_program
 e2e_expect_console
-[ -z "$(e2e_windows "$DIALOG_TITLE")" ] || fail "language dialog shown again on the second run"
-pass "second run shows no language dialog"
-e2e_expect_setting Sprache German 1
-e2e_shot caption_end_2 $((ART_X + 40)) $((ART_Y + 498)) 63 17
-e2e_diff caption_end_1 caption_end_2
-[ "$DIFF" = 0 ] || fail "end caption differs between the first and second German run ($DIFF pixels)"
-pass "second run shows the same German end caption"
+[ -z "$(e2e_windows "$DIALOG_TITLE")" ] || fail "language dialog shown again on a later run"
+end_caption caption_again
+e2e_diff caption_english caption_again
+[ "$DIFF" = 0 ] || fail "end caption differs between two English runs ($DIFF pixels)"
+pass "a later run shows no language dialog and the same English end caption"
 e2e_expect_close_ends_program

@@ -3,6 +3,7 @@
 #include "controls/captionlabel.h"
 #include "controls/picturebox.h"
 #include "power/ccursor.h"
+#include "services/desktoppointer.h"
 #include "support/consolefixture.h"
 
 #include <QScreen>
@@ -21,7 +22,7 @@ struct Drag
 };
 
 // The console's pointer object: start-up, positions, confining and snapping.
-void PointerTests::consoleMouse()
+void PointerTests::pointerObjectReadsMovesConfinesAndSnaps()
 {
     ConsoleFixture f;
     f.pointer.counter = -3;
@@ -38,11 +39,8 @@ void PointerTests::consoleMouse()
     QCOMPARE(QPoint(Mouse->X(), Mouse->Y()), QPoint(300, 200));
     Mouse->setX(10); // keeps y
     QCOMPARE(f.pointer.at, QPoint(10, 200));
-    QCOMPARE(QPoint(Mouse->X(), Mouse->Y()), QPoint(10, 200));
-    f.pointer.at = QPoint(300, 200);
     Mouse->setY(20); // keeps x
-    QCOMPARE(f.pointer.at, QPoint(300, 20));
-    QCOMPARE(QPoint(Mouse->X(), Mouse->Y()), QPoint(300, 20));
+    QCOMPARE(f.pointer.at, QPoint(10, 20));
 
     f.console->setWindowState(Qt::WindowNoState);
     f.console->move(200, 100);
@@ -90,6 +88,32 @@ void PointerTests::visibleMovesCounterByOne()
     QCOMPARE(pointer.counter, counterAfter);
 }
 
+void PointerTests::desktopPointerIsBlankWhileItsCounterIsBelowZero_data()
+{
+    QTest::addColumn<QList<bool>>("shows");
+    QTest::addColumn<QString>("seen"); // the counter after each call, then the pointer
+    QTest::newRow("hide") << QList<bool>{false} << "-1 blank";
+    QTest::newRow("hide twice, show once") << QList<bool>{false, false, true} << "-1 -2 -1 blank";
+    QTest::newRow("hide, show") << QList<bool>{false, true} << "-1 0 arrow";
+    QTest::newRow("show, hide") << QList<bool>{true, false} << "1 0 arrow";
+}
+
+void PointerTests::desktopPointerIsBlankWhileItsCounterIsBelowZero()
+{
+    QFETCH(QList<bool>, shows);
+    QFETCH(QString, seen);
+    DesktopPointer pointer;
+    QStringList counters;
+    for (bool show : shows)
+        counters << QString::number(pointer.showCursor(show));
+    const QCursor *cursor = QGuiApplication::overrideCursor();
+    counters << (cursor && cursor->shape() == Qt::BlankCursor ? "blank" : "arrow");
+    QCOMPARE(counters.join(' '), seen);
+    while (pointer.showCursor(true) < 0) {
+    }
+    QVERIFY(!QGuiApplication::overrideCursor());
+}
+
 void PointerTests::dragMovesOnlyNormalWindowWithLeftButton_data()
 {
     QTest::addColumn<Drag>("drag");
@@ -98,6 +122,8 @@ void PointerTests::dragMovesOnlyNormalWindowWithLeftButton_data()
     // 100 and 50 twips are 6.67 and 3.33 pixels; the window lands on whole pixels.
     QTest::newRow("Label3 element 5, 100 right and 50 down")
         << Drag{"Label3(5)", normal, left, {100, 50}, {7, 3}};
+    QTest::newRow("the last number label, Label11 element 7")
+        << Drag{"Label11(7)", normal, left, {150, 300}, {10, 20}};
     QTest::newRow("the artwork Picture1") << Drag{"Picture1", normal, left, {150, 300}, {10, 20}};
     QTest::newRow("pill Picture2 2, up and left")
         << Drag{"Picture2(2)", normal, left, {-300, -150}, {-20, -10}};
@@ -140,28 +166,4 @@ void PointerTests::dragMovesOnlyNormalWindowWithLeftButton()
     QCoreApplication::sendEvent(pressed, &moved);
 
     QCOMPARE(f.console->pos() - before, drag.windowMoves);
-}
-
-// A press on a control stores its point as the drag point, in whole pixels,
-// with the left button in the normal window state only.
-void PointerTests::pressPointRoundsHalfToEven()
-{
-    ConsoleFixture f;
-    f.load();
-    f.state().DragX = 7; // (7, 9) is the press point of an earlier drag
-    f.state().DragY = 9;
-
-    f.console->setWindowState(Qt::WindowMaximized);
-    emit f.c().Panel[3][5]->pressed(Qt::LeftButton, QPointF(40, 40));
-    // A maximised window keeps the last press point.
-    QCOMPARE(QPoint(f.state().DragX, f.state().DragY), QPoint(7, 9));
-
-    f.console->setWindowState(Qt::WindowNoState);
-    emit f.c().Panel[3][5]->pressed(Qt::RightButton, QPointF(40, 40));
-    // The right button keeps the last press point.
-    QCOMPARE(QPoint(f.state().DragX, f.state().DragY), QPoint(7, 9));
-
-    emit f.c().Panel[3][5]->pressed(Qt::LeftButton, QPointF(2.5, 3.5));
-    // Halves go to the even neighbour.
-    QCOMPARE(QPoint(f.state().DragX, f.state().DragY), QPoint(2, 4));
 }

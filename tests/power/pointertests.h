@@ -2,17 +2,18 @@
 
 #include <QObject>
 
-// The pointer class cCursor on a fake pointer, and dragging the console window.
+// The pointer class cCursor, the desktop's pointer, and dragging the console window.
 class PointerTests : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void consoleMouse();
+    void pointerObjectReadsMovesConfinesAndSnaps();
     void visibleMovesCounterByOne_data();
     void visibleMovesCounterByOne();
+    void desktopPointerIsBlankWhileItsCounterIsBelowZero_data();
+    void desktopPointerIsBlankWhileItsCounterIsBelowZero();
 
     void dragMovesOnlyNormalWindowWithLeftButton_data();
     void dragMovesOnlyNormalWindowWithLeftButton();
-    void pressPointRoundsHalfToEven();
 };

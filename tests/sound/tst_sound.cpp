@@ -5,7 +5,6 @@
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QElapsedTimer>
 #include <QtEndian>
 #include <QtTest>
 
@@ -96,24 +95,17 @@ private slots:
         QVERIFY(postedRan);
     }
 
-    void waitsNestAndEachLastsItsTime()
+    void waitsNestAndTheOuterEndsLast()
     {
         Delay delay;
-        QElapsedTimer outerClock;
-        qint64 innerElapsed = -1;
-        bool innerResult = false;
-        QTimer::singleShot(10, [&] {
-            QElapsedTimer innerClock;
-            innerClock.start();
-            innerResult = delay.wait(0.08);
-            innerElapsed = innerClock.elapsed();
+        QStringList order;
+        QTimer::singleShot(0, [&] {
+            order << "inner waits";
+            order << (delay.wait(0.05) ? "inner done" : "inner cut short");
         });
-        outerClock.start();
-        QVERIFY(delay.wait(0.03));
-        QVERIFY(innerResult);
-        // The outer wait cannot return before the inner one it contains.
-        QVERIFY(innerElapsed >= 80);
-        QVERIFY(outerClock.elapsed() >= innerElapsed);
+        QVERIFY(delay.wait(0.01));
+        order << "outer done";
+        QCOMPARE(order, QStringList({"inner waits", "inner done", "outer done"}));
     }
 
     // Ending the program makes every running wait return and every later
@@ -128,12 +120,9 @@ private slots:
             innerResult = delay.wait(5);
             afterEnd = delay.wait(5);
         });
-        QElapsedTimer clock;
-        clock.start();
         QVERIFY(!delay.wait(5));
         QVERIFY(!innerResult);
         QVERIFY(!afterEnd);
-        QVERIFY2(clock.elapsed() < 4000, "no wait ran to its end");
         QVERIFY(!delay.wait(0));
     }
 };

@@ -24,6 +24,9 @@ void ConsoleFixture::load()
     // A bar graph left running by a script that ran dry stops at its next cycle.
     random.onExhausted = [this] { console->state().BarsRunning = false; };
     // Tests run the ticks themselves, with the draws they script.
-    for (int number = 1; number <= 6; ++number)
-        console->timer(number).stop();
+    for (int number = 1; number <= 6; ++number) {
+        QTimer &timer = console->timer(number);
+        timerAtLoad[number] = {timer.isActive(), timer.interval(), timer.timerType()};
+        timer.stop();
+    }
 }

@@ -17,9 +17,18 @@ public:
     ~ConsoleFixture();
 
     // Scripts the 77 colour draws of start-up (all blue) unless the test has
-    // scripted draws of its own, runs load() and
-    // stops the timers: tests run the ticks themselves.
+    // scripted draws of its own, runs load(), notes how each timer was left
+    // and stops the timers: tests run the ticks themselves.
     void load();
+
+    // How load() left Timer1 to Timer6 (index 1 to 6): running, and at what interval.
+    struct TimerStart
+    {
+        bool active = false;
+        int interval = 0;
+        Qt::TimerType type = Qt::CoarseTimer;
+    };
+    TimerStart timerAtLoad[7];
 
     TempSettings settings;
     ScriptedRandom random;

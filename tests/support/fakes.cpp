@@ -1,7 +1,9 @@
 #include "support/fakes.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTimer>
 
 double ScriptedRandom::next()
 {
@@ -53,4 +55,10 @@ bool RecordingDelay::wait(double seconds)
     if (during)
         during(int(waits.size()) - 1);
     return !ending();
+}
+
+void restartEventLoops()
+{
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }

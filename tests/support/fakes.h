@@ -98,3 +98,7 @@ public:
     std::function<void(int index)> during;
     bool wait(double seconds) override;
 };
+
+// An ended program leaves every event loop quitting at once; this lets the
+// next test, or the next life of the program, run its loops again.
+void restartEventLoops();
