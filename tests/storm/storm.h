@@ -29,8 +29,9 @@ struct Life
     QList<TwipControl *> controls; // every one, hidden or not
     QList<TwipControl *> buttons;  // those on the artwork itself, where the buttons lie
     bool folder;
-    QMap<QString, QString> before;
-    QString atEnd; // what showed when the program was told to end
+    QByteArray before; // the settings file as the program found it
+    bool writable;     // a file the program may write
+    QString atEnd;     // what showed when the program was told to end
 };
 
 // A seeded storm of clicks, drags, keys, timer ticks, power switches and
@@ -62,6 +63,7 @@ private:
     ConsoleWindow &console() { return *life_->console; }
     ConsoleControls &c() { return life_->console->controls(); }
     void answerDialog();
+    bool dark();
     void begin(int fileKind, const QByteArray &file);
     void end();
     void event();
