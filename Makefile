@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The two commands of the README, plus the benchmark, install and package. Each
 # installs what is missing on a Debian 12 machine first.
 BUILD ?= build

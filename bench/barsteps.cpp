@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Bar steps per second: the console as main.cpp builds it, powered on and
 // started at the given speed; counts every width change of the nine bars for
 // MEASURE seconds after a settle of 2 s and prints the steps per second.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Durations of the blank screen's entry and return: the console as main.cpp
 // builds it, blanked at once and brought back RUNS times after a settle of
 // 1 s; prints the median entry and return times in seconds on one line.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Benchmark: the real program on its own Xvfb display (1024 x 768, openbox) in
 # fixed scenarios, beside a reference program measured in the same run, so the
 # figures read as ratios on any machine.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/desktopprompts.h"
 
 #include "controls/colorvalue.h"

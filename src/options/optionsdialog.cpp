@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "options/optionsdialog.h"
 
 #include "controls/captionlabel.h"

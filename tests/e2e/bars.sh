@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A whole cycle of use with the mouse: power on shows the bar graph, Start
 # moves the bars, the speed spot stores its setting, End ends the program.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The blank screen: the spot at the right end of the lower bar row blanks the
 # screen at once, the black screen shows the logo and the two lines with the
 # pointer hidden and the X server's screen saver held off, and a click or a

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A 40-pixel dock along the top of the screen, under openbox: the console still covers the whole screen, dock
 # included, with its artwork centred on the screen.
 . "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A dock along the top of the screen, as a desktop panel is: a window of the
 // given height that reserves its strip with _NET_WM_STRUT_PARTIAL. Runs until
 // it is killed.

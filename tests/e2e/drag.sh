@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # In the normal window state a left-button drag on the artwork moves the
 # borderless window by the distance dragged; a right-button drag does not.
 . "$(dirname "$0")/lib.sh"

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # First run: the language dialog comes before the console; Enter keeps Deutsch, Alt+E and Enter
 # store English, whose end caption reads differently. The console shows with typing number panels;
 # Alt+F4 ends the program with status 0. A later run goes straight to the console it chose.

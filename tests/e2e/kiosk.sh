@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A bare X server, no window manager, as a kiosk session has: the console still covers the screen with its
 # artwork centred, and the End button ends the program with status 0.
 E2E_NO_WM=1

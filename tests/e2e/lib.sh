@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Helpers for the end-to-end tests: the real program on its own X display (Xvfb + openbox), driven with
 # xdotool. Source, then e2e_init "$@". Waits are bounded; a failed check exits 1; KORVA_E2E_KEEP=1 keeps files.
 

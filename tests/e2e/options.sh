@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The options dialog and the console keys: Alt+O opens the dialog, a scroll
 # bar and OK write the settings file, Esc cancels, F1 shows the info page,
 # Alt+P powers on, Alt+E ends; the system ending the program while the dialog

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A server that takes every connection on a Unix socket and never answers,
 // as a sound server that has hung does. Runs until it is killed.
 //

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # A sound server that takes the connection and never answers, and a FIFO named 1.wav beside a copy of the
 # program: the console shows within 1 s, powers on and keeps running, and End ends it with status 0.
 . "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Looks at the X display for the end-to-end tests.
 //
 //   xprobe pointer          visible pixels of the pointer's current image (0: hidden)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "power/blankscreentests.h"
 #include "power/keyboardmaptests.h"
 #include "power/pointertests.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A stand-in for the desktop's screen saver on a private session bus. It
 // grants and takes back holds as org.freedesktop.ScreenSaver does, lets a
 // hold go when its holder leaves the bus, and reports each of these on a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/captionlabel.h"
 #include "settings/language.h"
 #include "settings/languagedialog.h"

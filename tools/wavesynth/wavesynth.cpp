@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // wavesynth: writes the KORVA-Interface sound effects as WAV files.
 //
 // Usage: wavesynth OUTDIR
