@@ -81,7 +81,6 @@ void BlankScreenTests::idleRule_data()
     // "0.01" minutes are a limit of 5 ticks.
     QTest::newRow("SSaver 0") << QByteArray("SSaver=0\nSSaverTime=0.01") << 0 << still << 50 << 0
                               << 0;
-    QTest::newRow("SSaver absent") << QByteArray("SSaverTime=0.01") << 0 << still << 50 << 0 << 0;
     QTest::newRow("SSaver not a number")
         << QByteArray("SSaver=on\nSSaverTime=0.01") << 0 << still << 50 << 0 << 0;
     QTest::newRow("SSaver 1.0 is 1")
@@ -176,14 +175,8 @@ void BlankScreenTests::entryAndReturnInOrder_data()
 {
     QTest::addColumn<QString>("power");
     QTest::addColumn<QString>("consoleLook"); // before and after
-    QTest::newRow("powered on, German") << "&Power an"
-                                        << "- num bars";
-    QTest::newRow("powered on, English") << "&Power on"
-                                         << "- num bars";
-    QTest::newRow("powered off, German") << "&Power aus"
-                                         << "- num";
-    QTest::newRow("powered off, English") << "&Power off"
-                                          << "- num";
+    for (const char *power : {"&Power an", "&Power on", "&Power aus", "&Power off"})
+        QTest::newRow(power) << power << (QByteArray(power).endsWith('n') ? "- num bars" : "- num");
 }
 
 void BlankScreenTests::entryAndReturnInOrder()
@@ -246,20 +239,6 @@ void BlankScreenTests::blackScreenLayout()
     QCOMPARE(c.Image5->twipGeometry(), QRectF(logo, QSizeF(5535, 4260)));
     QCOMPARE(c.Label13->twipGeometry(), QRectF(60, label13Top, twips.width(), 720));
     QCOMPARE(c.Label14->twipGeometry(), QRectF(0, label13Top + 720, twips.width(), 720));
-
-    // Only the logo and the two lines show on the black screen: nothing of
-    // the console shines through.
-    const QImage shot = f.console->grab().toImage().convertToFormat(QImage::Format_RGB32);
-    const QRect lit = c.Image5->geometry().united(c.Label14->geometry());
-    int outside = 0, logoPixels = 0;
-    for (int y = 0; y < shot.height(); ++y)
-        for (int x = 0; x < shot.width(); ++x) {
-            const bool black = shot.pixel(x, y) == qRgb(0, 0, 0);
-            outside += !black && !lit.contains(x, y);
-            logoPixels += !black && c.Image5->geometry().contains(x, y);
-        }
-    QCOMPARE(outside, 0);
-    QVERIFY(logoPixels > c.Image5->width() * c.Image5->height() / 3);
 }
 
 void BlankScreenTests::waysBack_data()
