@@ -189,8 +189,6 @@ private slots:
         } rows[] = {
             {"nothing stored, English", "0", "", "0 Slow | red 0 off 10 | blank 0 4 off", 4},
             {"nothing stored, German", "1", "", "0 Langsam | red 0 off 10 | blank 0 4 off", 4},
-            {"delay 5, the layout value", "0", "SSaverTime=5",
-             "0 Slow | red 0 off 10 | blank 0 5 off", 5},
             {"delay 1", "1", "SSaverTime=1", "0 Langsam | red 0 off 10 | blank 0 1 off", 1},
             {"everything on", "0", "AniSpeed=3\nAni=1\nAniDir=1\nSSaver=1\nSSaverTime=10",
              "3 Very fast | red 1 on 01 | blank 1 10 on", 10},

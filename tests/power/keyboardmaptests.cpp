@@ -38,7 +38,6 @@ void KeyboardMapTests::keyMap_data()
         {"Alt+S, on", Qt::Key_S, alt, on, false, "startStop"},
         {"Alt+R, on", Qt::Key_R, alt, on, false, "reset"},
         {"Alt+S, on, English", Qt::Key_S, alt, onEn, false, "startStop"},
-        {"Alt+R, on, English", Qt::Key_R, alt, onEn, false, "reset"},
         {"Alt+S, caption of another case", Qt::Key_S, alt, "&power on", false, ""},
         {"Shift+Alt+S, on", Qt::Key_S, alt | shift, on, false, ""},
         {"Alt+I", Qt::Key_I, alt, off, false, "extInfo"},

@@ -162,14 +162,12 @@ private slots:
     {
         QTest::addColumn<QString>("lock");
         QTest::addColumn<QString>("lands"); // "at once", "retry" or "at the end"
-        QTest::newRow("lock directory") << "dir"
-                                        << "retry";
-        QTest::newRow("FIFO as the lock") << "fifo"
-                                          << "at the end";
-        QTest::newRow("fresh lock of another host") << "other host"
-                                                    << "retry";
-        QTest::newRow("lock of a dead process") << "dead"
-                                                << "at once";
+        const char *rows[][3] = {{"lock directory", "dir", "retry"},
+                                 {"FIFO as the lock", "fifo", "at the end"},
+                                 {"fresh lock of another host", "other host", "retry"},
+                                 {"lock of a dead process", "dead", "at once"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2];
     }
     void lockedWrites()
     {
@@ -260,12 +258,11 @@ private slots:
     {
         QTest::addColumn<QString>("keys");
         QTest::addColumn<QString>("stored");
-        QTest::newRow("OK at once keeps Deutsch") << ""
-                                                  << "1";
-        QTest::newRow("Alt+E, OK") << "E"
-                                   << "0";
-        QTest::newRow("Alt+E, Alt+D, OK") << "ED"
-                                          << "1";
+        const char *rows[][3] = {{"OK at once keeps Deutsch", "", "1"},
+                                 {"Alt+E, OK", "E", "0"},
+                                 {"Alt+E, Alt+D, OK", "ED", "1"}};
+        for (const auto &row : rows)
+            QTest::newRow(row[0]) << row[1] << row[2];
     }
     void languageDialogStoresTheChoice()
     {
