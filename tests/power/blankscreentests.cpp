@@ -77,51 +77,37 @@ void BlankScreenTests::idleRule_data()
     QTest::addColumn<int>("blankAt"); // the tick that starts the blank screen, 0 for none
     QTest::addColumn<int>("idleTicks");
 
+    const auto add = [](const char *name, const char *options, const Path &path, int ticks,
+                        int blankAt, int idleTicks, int startTicks = 0) {
+        QTest::newRow(name) << QByteArray(options) << startTicks << path << ticks << blankAt
+                            << idleTicks;
+    };
     const Path still{{300, 200}};
-    // "0.01" minutes are a limit of 5 ticks.
-    QTest::newRow("SSaver 0") << QByteArray("SSaver=0\nSSaverTime=0.01") << 0 << still << 50 << 0
-                              << 0;
-    QTest::newRow("SSaver not a number")
-        << QByteArray("SSaver=on\nSSaverTime=0.01") << 0 << still << 50 << 0 << 0;
-    QTest::newRow("SSaver 1.0 is 1")
-        << QByteArray("SSaver=1.0\nSSaverTime=0.01") << 0 << still << 5 << 5 << 5;
+    const char *fast = "SSaver=1\nSSaverTime=0.01"; // "0.01" minutes: a limit of 5 ticks
+    const Path tremor{{101, 100}, {102, 100}, {101, 100}, {102, 100}};
+    // clang-format off
+    add("SSaver 0", "SSaver=0\nSSaverTime=0.01", still, 50, 0, 0);
+    add("SSaver not a number", "SSaver=on\nSSaverTime=0.01", still, 50, 0, 0);
+    add("SSaver 1.0 is 1", "SSaver=1.0\nSSaverTime=0.01", still, 5, 5, 5);
     // The first tick anchors the pointer without counting it as activity.
-    QTest::newRow("default 4 minutes: 2000th tick")
-        << QByteArray("SSaver=1") << 0 << still << 2001 << 2000 << 2001;
-    QTest::newRow("pointer at the origin is still from the start")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << Path{{0, 0}} << 5 << 5 << 5;
-    QTest::newRow("SSaverTime 0 never blanks")
-        << QByteArray("SSaver=1\nSSaverTime=0") << 0 << still << 50 << 0 << 50;
-    QTest::newRow("SSaverTime not a number never blanks")
-        << QByteArray("SSaver=1\nSSaverTime=soon") << 0 << still << 50 << 0 << 50;
-    QTest::newRow("limit 2.5 rounds to 2")
-        << QByteArray("SSaver=1\nSSaverTime=0.005") << 0 << still << 5 << 2 << 5;
-    QTest::newRow("limit 3.5 rounds to 4")
-        << QByteArray("SSaver=1\nSSaverTime=0.007") << 0 << still << 5 << 4 << 5;
-    QTest::newRow("count stops at 32767")
-        << QByteArray("SSaver=1\nSSaverTime=65.534") << 32760 << still << 20 << 7 << 32767;
-    QTest::newRow("creeping 1 pixel a tick is not activity")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << creep(100, 1, 30) << 30 << 0 << 30;
-    QTest::newRow("4 pixels from the anchor are tremor")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << creep(100, 1, 10) + Path{{113, 100}}
-        << 11 << 0 << 11;
-    QTest::newRow("5 pixels from the anchor restart the count")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << creep(100, 1, 10) + Path{{114, 100}}
-        << 16 << 16 << 5;
-    QTest::newRow("5 pixels down restart the count")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << Path{{100, 100}, {100, 100}, {100, 95}}
-        << 8 << 8 << 5;
-    QTest::newRow("every further move away from the anchor counts")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0 << creep(100, 5, 4) << 4 << 0 << 0;
-    QTest::newRow("activity ends stillness: tremor after it passes the limit unseen")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0
-        << Path{{100, 100}, {100, 100}, {120, 100}, {101, 100}, {102, 100}, {101, 100},
-                {102, 100}, {101, 100}, {102, 100}, {101, 100}, {102, 100}}
-        << 11 << 0 << 8;
-    QTest::newRow("tremor on every tick passes the limit unseen")
-        << QByteArray("SSaver=1\nSSaverTime=0.01") << 0
-        << Path{{100, 100}, {102, 100}, {100, 100}, {102, 100}, {100, 100}, {102, 100}} << 12 << 0
-        << 12;
+    add("default 4 minutes: 2000th tick", "SSaver=1", still, 2001, 2000, 2001);
+    add("pointer at the origin is still from the start", fast, {{0, 0}}, 5, 5, 5);
+    add("SSaverTime 0 never blanks", "SSaver=1\nSSaverTime=0", still, 50, 0, 50);
+    add("SSaverTime not a number never blanks", "SSaver=1\nSSaverTime=soon", still, 50, 0, 50);
+    add("limit 2.5 rounds to 2", "SSaver=1\nSSaverTime=0.005", still, 5, 2, 5);
+    add("limit 3.5 rounds to 4", "SSaver=1\nSSaverTime=0.007", still, 5, 4, 5);
+    add("count stops at 32767", "SSaver=1\nSSaverTime=65.534", still, 20, 7, 32767, 32760);
+    add("creeping 1 pixel a tick is not activity", fast, creep(100, 1, 30), 30, 0, 30);
+    add("4 pixels from the anchor are tremor", fast, creep(100, 1, 10) + Path{{113, 100}}, 11, 0, 11);
+    add("5 pixels from the anchor restart the count", fast, creep(100, 1, 10) + Path{{114, 100}},
+        16, 16, 5);
+    add("5 pixels down restart the count", fast, {{100, 100}, {100, 100}, {100, 95}}, 8, 8, 5);
+    add("every further move away from the anchor counts", fast, creep(100, 5, 4), 4, 0, 0);
+    add("activity ends stillness: tremor after it passes the limit unseen", fast,
+        Path{{100, 100}, {100, 100}, {120, 100}} + tremor + tremor, 11, 0, 8);
+    add("tremor on every tick passes the limit unseen", fast,
+        {{100, 100}, {102, 100}, {100, 100}, {102, 100}, {100, 100}, {102, 100}}, 12, 0, 12);
+    // clang-format on
 }
 
 void BlankScreenTests::idleRule()
