@@ -53,24 +53,19 @@ private slots:
             greys << rgb(28 * i, 28 * i, 28 * i);
             redToBlue << rgb(255 - 28 * i, 0, 28 * i);
         }
-        QTest::newRow("black to white") << "0"
-                                        << "16777215" << greys;
-        QTest::newRow("red to blue") << "255"
-                                     << "16711680" << redToBlue;
-        QTest::newRow("a difference of 4 rounds back every bar")
-            << "100"
-            << "104" << reds({100, 100, 100, 100, 100, 100, 100, 100, 100});
-        QTest::newRow("a difference of 5 moves 1 a bar")
-            << "0"
-            << "5" << reds({0, 1, 2, 3, 4, 5, 6, 7, 8});
-        QTest::newRow("below 0 paints 0") << "5"
-                                          << "0" << reds({5, 4, 3, 2, 1, 0, 0, 0, 0});
-        QTest::newRow("above 255 paints 255")
-            << "250"
-            << "255" << reds({250, 251, 252, 253, 254, 255, 255, 255, 255});
-        QTest::newRow("not a number is black")
-            << "pink"
-            << "255" << reds({0, 28, 56, 84, 112, 140, 168, 196, 224});
+        const auto add = [](const char *name, const char *first, const char *last,
+                            const QList<qint32> &colours) {
+            QTest::newRow(name) << QString(first) << QString(last) << colours;
+        };
+        add("black to white", "0", "16777215", greys);
+        add("red to blue", "255", "16711680", redToBlue);
+        add("a difference of 4 rounds back every bar", "100", "104",
+            reds({100, 100, 100, 100, 100, 100, 100, 100, 100}));
+        add("a difference of 5 moves 1 a bar", "0", "5", reds({0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        add("below 0 paints 0", "5", "0", reds({5, 4, 3, 2, 1, 0, 0, 0, 0}));
+        add("above 255 paints 255", "250", "255",
+            reds({250, 251, 252, 253, 254, 255, 255, 255, 255}));
+        add("not a number is black", "pink", "255", reds({0, 28, 56, 84, 112, 140, 168, 196, 224}));
     }
     void rampRunsFromFirstToLastBarColour()
     {

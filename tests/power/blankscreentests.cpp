@@ -85,7 +85,6 @@ void BlankScreenTests::idleRule_data()
     const Path still{{300, 200}};
     const char *fast = "SSaver=1\nSSaverTime=0.01"; // "0.01" minutes: a limit of 5 ticks
     const Path tremor{{101, 100}, {102, 100}, {101, 100}, {102, 100}};
-    // clang-format off
     add("SSaver 0", "SSaver=0\nSSaverTime=0.01", still, 50, 0, 0);
     add("SSaver not a number", "SSaver=on\nSSaverTime=0.01", still, 50, 0, 0);
     add("SSaver 1.0 is 1", "SSaver=1.0\nSSaverTime=0.01", still, 5, 5, 5);
@@ -98,7 +97,8 @@ void BlankScreenTests::idleRule_data()
     add("limit 3.5 rounds to 4", "SSaver=1\nSSaverTime=0.007", still, 5, 4, 5);
     add("count stops at 32767", "SSaver=1\nSSaverTime=65.534", still, 20, 7, 32767, 32760);
     add("creeping 1 pixel a tick is not activity", fast, creep(100, 1, 30), 30, 0, 30);
-    add("4 pixels from the anchor are tremor", fast, creep(100, 1, 10) + Path{{113, 100}}, 11, 0, 11);
+    add("4 pixels from the anchor are tremor", fast, creep(100, 1, 10) + Path{{113, 100}}, 11, 0,
+        11);
     add("5 pixels from the anchor restart the count", fast, creep(100, 1, 10) + Path{{114, 100}},
         16, 16, 5);
     add("5 pixels down restart the count", fast, {{100, 100}, {100, 100}, {100, 95}}, 8, 8, 5);
@@ -107,7 +107,6 @@ void BlankScreenTests::idleRule_data()
         Path{{100, 100}, {100, 100}, {120, 100}} + tremor + tremor, 11, 0, 8);
     add("tremor on every tick passes the limit unseen", fast,
         {{100, 100}, {102, 100}, {100, 100}, {102, 100}, {100, 100}, {102, 100}}, 12, 0, 12);
-    // clang-format on
 }
 
 void BlankScreenTests::idleRule()
