@@ -335,6 +335,7 @@ private slots:
             {"Ctrl+Alt+K: nothing", "1", "options", Qt::Key_K, alt | Qt::ControlModifier,
              "Optionen"},
             {"K: nothing", "1", "options", Qt::Key_K, none, "Optionen"},
+            {"Alt+X: nothing", "1", "options", Qt::Key_X, alt, "Optionen"},
             {"Esc on the info page: back", "1", "info", Qt::Key_Escape, none, "Optionen"},
             {"Enter on the info page: back", "0", "info", Qt::Key_Return, none, "Options"},
             {"Esc on the info page alone: closed", "1", "extinfo", Qt::Key_Escape, none, "closed"},
