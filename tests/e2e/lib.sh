@@ -47,17 +47,17 @@ e2e_init() {
     E2E_XVFB_PID=$!
     e2e_until 100 0.1 'grep -qx "[0-9][0-9]*" "$E2E_WORK/display"' || fail "Xvfb did not start: $(cat "$E2E_WORK/Xvfb.log")"
     DISPLAY=:$(cat "$E2E_WORK/display")
-    if [ "${E2E_NO_WM:-0}" = 1 ]; then
-        log "display $DISPLAY without a window manager is up"
-        e2e_fresh_config
-        return
-    fi
+    log "display $DISPLAY is up"
+    [ "${E2E_NO_WM:-0}" = 1 ] || e2e_start_wm
+    e2e_fresh_config
+}
+
+# Starts openbox and waits until it announces itself on the root window.
+e2e_start_wm() {
     XDG_CONFIG_HOME=$E2E_WORK/wm-config openbox >"$E2E_WORK/openbox.log" 2>&1 &
     E2E_WM_PID=$!
     e2e_until 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
         fail "openbox did not announce itself on the root window: $(cat "$E2E_WORK/openbox.log")"
-    log "display $DISPLAY with openbox is up"
-    e2e_fresh_config
 }
 
 e2e_cleanup() {
