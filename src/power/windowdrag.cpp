@@ -4,11 +4,13 @@
 #include "controls/captionlabel.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "services/windowmanager.h"
 #include "settings/consolestate.h"
 #include "settings/numbertext.h"
 
 #include <QVector>
 #include <QWidget>
+#include <QWindow>
 
 WindowDrag::WindowDrag(QWidget &Form1, const ConsoleControls &controls, ConsoleState &state)
     : Form1_(Form1), state_(state)
@@ -43,11 +45,15 @@ void WindowDrag::panelMouseDown(Qt::MouseButton button, QPointF twips)
         return;
     state_.DragX = qint32(NumberText::roundHalfEven(twips.x()));
     state_.DragY = qint32(NumberText::roundHalfEven(twips.y()));
+    // Where a program cannot place its window, the compositor moves it with
+    // the pointer until the button is released.
+    if (WindowManager::compositorPlacesWindows())
+        Form1_.windowHandle()->startSystemMove();
 }
 
 void WindowDrag::panelMouseMove(Qt::MouseButtons buttons, QPointF twips)
 {
-    if (!normalState() || buttons != Qt::LeftButton)
+    if (!normalState() || buttons != Qt::LeftButton || WindowManager::compositorPlacesWindows())
         return;
     // The pressed panel moves with the window, so the press point stays
     // under the pointer.

@@ -10,7 +10,8 @@ struct ConsoleState;
 
 // The borderless console window is moved by dragging one of its larger
 // panels with the left button: the artwork, the pills, the bar graph, the
-// bars and the number labels. Only a window in its normal state moves.
+// bars and the number labels. Only a window in its normal state moves; on
+// Wayland the compositor moves it.
 class WindowDrag
 {
 public:

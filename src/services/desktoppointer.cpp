@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/desktoppointer.h"
 
+#include "services/windowmanager.h"
+
 #include <QCursor>
 #include <QGuiApplication>
 #include <QScreen>
@@ -16,6 +18,9 @@ QPoint DesktopPointer::position() const
 
 void DesktopPointer::moveTo(const QPoint &screenPixels)
 {
+    // On Wayland the pointer is the compositor's alone; Qt would only warn.
+    if (WindowManager::compositorPlacesWindows())
+        return;
     QCursor::setPos(screenPixels);
 }
 

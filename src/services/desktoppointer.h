@@ -8,7 +8,7 @@
 // The desktop's pointer. A display counter below zero hides the pointer over
 // the program's windows. On X11 a confinement is a pointer grab held to the
 // rectangle; elsewhere the platform lets no program confine the pointer and
-// confine does nothing.
+// confine does nothing. On Wayland moving the pointer does nothing either.
 class DesktopPointer : public PointerService
 {
 public:

@@ -61,3 +61,8 @@ bool WindowManager::makesWindowsFullScreen()
                  [&](uint32_t supported) { fullScreen = fullScreen || supported == wanted; });
     return running && fullScreen;
 }
+
+bool WindowManager::compositorPlacesWindows()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}

@@ -8,4 +8,9 @@ namespace WindowManager {
 // desktops their compositor or the platform itself. False on a bare X
 // server, where the program sizes its window itself.
 bool makesWindowsFullScreen();
+
+// True on Wayland, where only the compositor places windows and the pointer:
+// a program can neither move its own window nor the pointer, and asks the
+// compositor to move the window with the pointer instead.
+bool compositorPlacesWindows();
 } // namespace WindowManager
