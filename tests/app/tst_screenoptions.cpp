@@ -5,128 +5,80 @@
 #include "app/zoom.h"
 #include "controls/picturebox.h"
 #include "support/consolefixture.h"
-
 #include <QJsonArray>
 #include <QJsonObject>
-#include <QScreen>
 #include <QtTest>
 #include <qpa/qplatformnativeinterface.h>
 
 // Screen, zoom and mute from the command line and the settings; the console
-// on a second screen that is then unplugged (two offscreen screens).
+// on the second of two offscreen screens (twoscreens.json), then unplugged.
 class TstScreenOptions : public QObject
 {
     Q_OBJECT
+    static QStringList words(const QString &text) { return text.split(' ', Qt::SkipEmptyParts); }
 
 private slots:
-    void choices_data()
+    void rows_data()
     {
-        for (const char *name : {"arguments", "stored"})
-            QTest::addColumn<QStringList>(name);
-        QTest::addColumn<QString>("expected"); // exit status, or screen|zoom|mute
-        const QStringList none;
-        QTest::newRow("nothing") << none << none << "||0";
-        QTest::newRow("all") << QStringList{"--screen", "HDMI-1", "--zoom", "fit", "--mute"} << none
-                             << "HDMI-1|fit|1";
-        QTest::newRow("stored") << none << QStringList{"Zoom=2.5", "Mute=1"} << "|2.5|1";
-        QTest::newRow("command line first") << QStringList{"--zoom=1", "--screen=1"}
-                                            << QStringList{"Zoom=fit", "Mute=0"} << "1|1|0";
-        QTest::newRow("stored unusable") << none << QStringList{"Zoom=4.5", "Mute=yes"} << "||0";
-        QTest::newRow("zoom too small") << QStringList{"--zoom", "0.4"} << none << "2";
-        QTest::newRow("zoom not a number") << QStringList{"--zoom", "big"} << none << "2";
-        QTest::newRow("empty screen") << QStringList{"--screen="} << none << "2";
+        QTest::addColumn<QString>("row");
+        // Arguments; stored settings; screen|zoom|mute, or the exit status.
+        for (const char *row :
+             {";;||0", "--screen HDMI-1 --zoom fit --mute;;HDMI-1|fit|1", ";Zoom=2.5 Mute=1;|2.5|1",
+              "--zoom=1 --screen=1;Zoom=fit Mute=0;1|1|0", ";Zoom=4.5 Mute=yes;||0",
+              "--zoom 0.4;;2", "--zoom big;;2", "--screen=;;2"})
+            QTest::newRow(row) << QString(row);
+        // Zoom, screen width and height: factor, 0 for none.
+        for (const char *row : {"fit 800 480:0.86643", "fit 1024 768:1.28", "fit 1920 1080:1.94946",
+                                "fit 3840 2160:3.89892", "fit 320 200:0.5", "fit 7680 4320:4",
+                                "0.5 800 480:0.5", "4.01 800 480:0", "Fit 800 480:0"})
+            QTest::newRow(row) << QString(row);
+        // Screen choice among DP-1, HDMI-1 and 7: index, -1 for none.
+        for (const char *row :
+             {"=0", "1=1", "HDMI-1=1", "7=2", "3=-1", "-1=-1", "+1=-1", "hdmi-1=-1"})
+            QTest::newRow(row) << QString(row);
     }
-    void choices()
+    void rows()
     {
-        QFETCH(QStringList, arguments);
-        QFETCH(QStringList, stored);
-        TempSettings settings;
-        settings.writeFile(("[Optionen]\n" + stored.join('\n') + '\n').toUtf8());
-        const auto outcome = CommandLine::handle(QStringList{"k"} + arguments, settings.path());
-        const auto chosen = StartChoices::resolve(outcome, settings.store());
-        const QStringList fields{chosen.screen, chosen.zoom, QString::number(chosen.mute)};
-        QTEST(outcome.start ? fields.join('|') : QString::number(outcome.exitCode), "expected");
-    }
-
-    void factor_data()
-    {
-        QTest::addColumn<QString>("zoom");
-        QTest::addColumn<QSizeF>("screen");
-        QTest::addColumn<double>("factor"); // 0: not a zoom
-        QTest::newRow("fit 800x480") << "fit" << QSizeF(800, 480) << 480 / 554.0;
-        QTest::newRow("fit 1024x768") << "fit" << QSizeF(1024, 768) << 1.28;
-        QTest::newRow("fit 1920x1080") << "fit" << QSizeF(1920, 1080) << 1080 / 554.0;
-        QTest::newRow("fit 3840x2160") << "fit" << QSizeF(3840, 2160) << 2160 / 554.0;
-        QTest::newRow("fit, tiny screen") << "fit" << QSizeF(320, 200) << 0.5;
-        QTest::newRow("fit, huge screen") << "fit" << QSizeF(7680, 4320) << 4.0;
-        QTest::newRow("number") << "0.5" << QSizeF(800, 480) << 0.5;
-        QTest::newRow("too large") << "4.01" << QSizeF(3840, 2160) << 0.0;
-        QTest::newRow("Fit") << "Fit" << QSizeF(3840, 2160) << 0.0;
-    }
-    void factor()
-    {
-        QFETCH(QString, zoom);
-        QFETCH(QSizeF, screen);
-        QTEST(Zoom::factor(zoom, screen).value_or(0.0), "factor");
-    }
-
-    void screenIndex_data()
-    {
-        QTest::addColumn<QString>("choice");
-        QTest::addColumn<int>("index");
-        for (auto [choice, index] : {std::pair{"", 0},
-                                     {"1", 1},
-                                     {"HDMI-1", 1},
-                                     {"7", 2},
-                                     {"3", -1},
-                                     {"-1", -1},
-                                     {"+1", -1},
-                                     {"hdmi-1", -1}})
-            QTest::addRow("choice \"%s\"", choice) << QString(choice) << index;
-    }
-    void screenIndex()
-    {
-        QFETCH(QString, choice);
-        QTEST(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, choice), "index");
+        QFETCH(QString, row);
+        if (row.contains(';')) {
+            const QStringList part = row.split(';');
+            TempSettings s;
+            s.writeFile(("[Optionen]\n" + words(part[1]).join('\n') + '\n').toUtf8());
+            const auto outcome = CommandLine::handle(QStringList{"k"} + words(part[0]), s.path());
+            const auto chosen = StartChoices::resolve(outcome, s.store());
+            const QStringList fields{chosen.screen, chosen.zoom, QString::number(chosen.mute)};
+            QCOMPARE(outcome.start ? fields.join('|') : QString::number(outcome.exitCode), part[2]);
+        } else if (row.contains(':')) {
+            const QStringList w = words(QString(row).replace(':', ' '));
+            const double factor =
+                Zoom::factor(w[0], QSizeF(w[1].toInt(), w[2].toInt())).value_or(0);
+            QVERIFY(qAbs(factor - w[3].toDouble()) < 1e-5);
+        } else {
+            QCOMPARE(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, row.section('=', 0, 0)),
+                     row.section('=', 1).toInt());
+        }
     }
 
     void unpluggedScreen()
     {
-        QScreen *right = ScreenChoice::find("right");
-        QVERIFY(right && ScreenChoice::find("1") == right);
         ScreenFollower follower;
         ConsoleFixture f;
         f.load();
-        f.console->setScreen(right);
+        f.console->setScreen(ScreenChoice::find("1"));
         f.console->setWindowState(Qt::WindowNoState);
         f.console->setWindowState(Qt::WindowFullScreen);
-        QTRY_COMPARE(f.console->geometry(), right->geometry());
-        using SetConfiguration = void (*)(const QJsonObject &, QPlatformNativeInterface *);
+        QTRY_COMPARE(f.console->geometry(), QRect(1024, 0, 1920, 1080));
+        using Set = void (*)(const QJsonObject &, QPlatformNativeInterface *);
         auto *native = QGuiApplication::platformNativeInterface();
-        reinterpret_cast<SetConfiguration>(
-            native->nativeResourceForIntegration("setConfiguration"))(
+        reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"))(
             {{"screens",
               QJsonArray{QJsonObject{{"name", "left"}, {"width", 1024}, {"height", 768}}}}},
             native);
+        // The console covers the remaining screen, the artwork in its middle.
         QTRY_COMPARE(f.console->geometry(), QRect(0, 0, 1024, 768));
-        // The artwork lies in the middle of the smaller screen.
         QCOMPARE(f.c().Picture1->twipGeometry().center(), QPointF(1024 * 15 / 2, 768 * 15 / 2));
     }
 };
 
-int main(int argc, char *argv[])
-{
-    QTemporaryDir dir;
-    QFile config(dir.filePath("screens.json"));
-    const char *screens = R"({"screens": [{"name": "left", "width": 1024, "height": 768},
-        {"name": "right", "x": 1024, "width": 1920, "height": 1080}]})";
-    if (!config.open(QIODevice::WriteOnly) || config.write(screens) < 0)
-        return 1;
-    config.close();
-    qputenv("QT_QPA_PLATFORM", "offscreen:configfile=" + config.fileName().toLocal8Bit());
-    QApplication app(argc, argv);
-    TstScreenOptions test;
-    return QTest::qExec(&test, argc, argv);
-}
-
+QTEST_MAIN(TstScreenOptions)
 #include "tst_screenoptions.moc"
