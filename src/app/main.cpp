@@ -36,7 +36,8 @@ static int run(int argc, char *argv[], const StartChoices &choices)
     ConsoleWindow console(desktop.services(), desktop.program);
     // On its screen before the first frame, so nothing shows elsewhere first.
     console.setScreen(screen);
-    console.move(screen->geometry().topLeft());
+    if (!choices.screen.isEmpty())
+        console.move(screen->geometry().topLeft());
     ScreenFollower follower;
     SystemEnd systemEnd([&console] { console.delay().endProgram(); });
     console.load();
