@@ -77,8 +77,12 @@ steps_bars_normal() { bar_steps 1; }
 steps_bars_fast() { bar_steps 2; }
 steps_bars_very_fast() { bar_steps 3; }
 
-click_art() { xdotool mousemove $((ART_X + $1)) $((ART_Y + $2)) click 1; }
-bar_area() { e2e_shot "$1" $((ART_X + 120)) $((ART_Y + 216)) 681 305; }
+# Artwork pixels scale with the zoom of the zoomed scenarios.
+ZOOM=1
+art_x() { calc "int($ART_X + $1 * $ZOOM + 0.5)"; }
+art_y() { calc "int($ART_Y + $1 * $ZOOM + 0.5)"; }
+click_art() { xdotool mousemove "$(art_x "$1")" "$(art_y "$2")" click 1; }
+bar_area() { e2e_shot "$1" "$(art_x 120)" "$(art_y 216)" 681 305; }
 
 # Waits for the artwork to be drawn, clicks the power block (Image7), then
 # Start (Image1), and checks that the bars move.
@@ -333,6 +337,51 @@ options_report() {
         "$OPTIONS_CPU" "$TARGET_CPU_OFF" "$(verdict "$OPTIONS_CPU" "$TARGET_CPU_OFF")"
 }
 
+# The console zoomed to fit a 3840 x 2160 screen (--zoom fit), on a display of
+# its own, beside the same scenarios unzoomed at 1024 x 768 above: zoomed, the
+# running bars may cost at most twice their unzoomed CPU, the powered-off
+# console at most 1.5 times.
+ZOOMED_W=3840 ZOOMED_H=2160
+declare -A ZOOMED_TARGET=([powered_off]=1.5 [bars_normal]=2) Z_CPU Z_RSS
+
+bench_zoomed() {
+    local scenario display
+    Xvfb -displayfd 3 -screen 0 "${ZOOMED_W}x${ZOOMED_H}x24" -nolisten tcp 3>"$E2E_WORK/zoomed-display" \
+        >"$E2E_WORK/zoomed-Xvfb.log" 2>&1 &
+    E2E_HELPER_PIDS="$E2E_HELPER_PIDS $!"
+    e2e_until 100 0.1 'grep -qx "[0-9][0-9]*" "$E2E_WORK/zoomed-display"' || fail "the zoomed display did not start"
+    display=$DISPLAY
+    DISPLAY=:$(cat "$E2E_WORK/zoomed-display")
+    XDG_CONFIG_HOME=$E2E_WORK/wm-config e2e_start_helper openbox
+    e2e_until 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+        fail "openbox did not start on the zoomed display"
+    ZOOM=$(calc "$ZOOMED_H / 554") ART_X=$(calc "int(($ZOOMED_W - 800 * $ZOOMED_H / 554) / 2)") ART_Y=0
+    for scenario in "${!ZOOMED_TARGET[@]}"; do
+        log "KORVA-Interface: $scenario, zoomed to fit ${ZOOMED_W}x$ZOOMED_H"
+        scenario_config "$scenario"
+        launch "$E2E_PROGRAM" --zoom fit
+        now_us
+        wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
+        "scenario_$scenario"
+        measure_running
+        stop_program
+        Z_CPU[$scenario]=$CPU Z_RSS[$scenario]=$RSS
+    done
+    DISPLAY=$display ZOOM=1
+}
+
+zoomed_report() {
+    local scenario ratio
+    echo "Zoomed to fit ${ZOOMED_W}x$ZOOMED_H (factor $(printf '%.2f' "$ZOOM_FACTOR")) against unzoomed at ${SCREEN_W}x$SCREEN_H:"
+    for scenario in powered_off bars_normal; do
+        ratio=$(calc "${Z_CPU[$scenario]} / ${K_CPU[$scenario]}")
+        printf '  %-16s CPU %5.2f against %5.2f: %.2fx <= %s  %s   peak RSS %.1f MB\n' "${scenario//_/ }" \
+            "${Z_CPU[$scenario]}" "${K_CPU[$scenario]}" "$ratio" "${ZOOMED_TARGET[$scenario]}" \
+            "$(verdict_le "$ratio" "${ZOOMED_TARGET[$scenario]}")" "${Z_RSS[$scenario]}"
+    done
+}
+ZOOM_FACTOR=$(awk "BEGIN { print $ZOOMED_H / 554 }")
+
 verdict() { awk -v a="$1" -v b="$2" 'BEGIN { print (a < b) ? "pass" : "FAIL" }'; }
 verdict_le() { awk -v a="$1" -v b="$2" 'BEGIN { print (a <= b) ? "pass" : "FAIL" }'; }
 verdict_ge() { awk -v a="$1" -v b="$2" 'BEGIN { print (a >= b) ? "pass" : "FAIL" }'; }
@@ -389,9 +438,11 @@ bench_korva
 blank_times
 bench_options
 bench_reference
+bench_zoomed
 out_dir=$(dirname "$0")/out
 mkdir -p "$out_dir"
 {
     report
     options_report
+    zoomed_report
 } | tee "$out_dir/latest.txt"

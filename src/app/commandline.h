@@ -11,10 +11,14 @@ namespace CommandLine {
 
 struct Outcome
 {
-    bool start = true; // go on and start the console
-    int exitCode = 0;  // the program's exit status when it does not start
-    QString output;    // for standard output
-    QString error;     // for standard error, one line
+    bool start = true;        // go on and start the console
+    int exitCode = 0;         // the program's exit status when it does not start
+    QString output;           // for standard output
+    QString error;            // for standard error, one line
+    bool listScreens = false; // the help goes on with the screens found
+    QString screen;           // --screen: a number or a name; empty for the primary
+    QString zoom;             // --zoom: "fit" or a factor; empty when not given
+    bool mute = false;        // --mute
 };
 
 // Parses the arguments (the program's name first) and does what they ask of

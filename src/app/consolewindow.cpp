@@ -148,6 +148,9 @@ void ConsoleWindow::languageStep()
 {
     if (Language::unchosen(settings_)) {
         LanguageDialog dialog(settings_);
+        // Its place counts from the corner of the console's screen.
+        dialog.setScreen(screen());
+        dialog.move(screen()->geometry().topLeft() + dialog.pos());
         dialog.exec();
     }
     if (Language::english(settings_))

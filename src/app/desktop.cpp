@@ -15,10 +15,12 @@ void Desktop::preparePlatform()
         qputenv("QT_XCB_NO_MITSHM", "1");
 }
 
-Desktop::Desktop(const QString &settingsFile)
-    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile)
+Desktop::Desktop(const QString &settingsFile, bool mute)
+    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile), mute_(mute)
 {
     FontStandIns::install();
+    if (mute_)
+        return;
     QStringList waves;
     for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
         waves << QDir(programDirectory_).filePath(QString::fromLatin1(name));
@@ -27,5 +29,6 @@ Desktop::Desktop(const QString &settingsFile)
 
 Services Desktop::services()
 {
-    return {store_, random_, clock_, sound_, delay_, pointer_, screenSaver_, programDirectory_};
+    SoundPlayer &sound = mute_ ? static_cast<SoundPlayer &>(silence_) : sound_;
+    return {store_, random_, clock_, sound, delay_, pointer_, screenSaver_, programDirectory_};
 }

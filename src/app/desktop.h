@@ -10,6 +10,7 @@
 #include "settings/programstate.h"
 #include "sound/delay.h"
 #include "sound/qtsoundplayer.h"
+#include "sound/silentsoundplayer.h"
 
 // The real services of the program on the desktop, for one console.
 class Desktop
@@ -18,7 +19,10 @@ public:
     // Before the application object exists: settings of the platform layer.
     static void preparePlatform();
 
-    explicit Desktop(const QString &settingsFile = IniSettingsStore::defaultFilePath());
+    // A muted desktop plays through a silent player and never asks for a
+    // sound server.
+    explicit Desktop(const QString &settingsFile = IniSettingsStore::defaultFilePath(),
+                     bool mute = false);
 
     Services services();
     ProgramState program;
@@ -29,6 +33,8 @@ private:
     SeededRandomSource random_;
     SystemClock clock_;
     QtSoundPlayer sound_;
+    SilentSoundPlayer silence_;
+    bool mute_;
     Delay delay_;
     DesktopPointer pointer_;
     DesktopScreenSaver screenSaver_;
