@@ -209,9 +209,10 @@ private slots:
                 f.console->blank().blankAtOnce();
             QStringList changed;
             QTimer answer;
-            connect(&answer, &QTimer::timeout, [&changed] {
+            connect(&answer, &QTimer::timeout, [&changed, &f] {
                 if (QWidget *dialog = QApplication::activeModalWidget()) {
-                    changed << "dialog " + dialog->windowTitle();
+                    changed << "dialog " + dialog->windowTitle() +
+                                   (f.program.InfoOnly ? " info" : "");
                     QTest::keyClick(dialog, Qt::Key_Escape);
                 }
             });

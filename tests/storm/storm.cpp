@@ -1,14 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "app/consolewindow.h"
 #include "controls/captionlabel.h"
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
 #include "settings/captions.h"
 #include "settings/languagedialog.h"
-#include "settings/programstate.h"
 #include "settings/settingsfile.h"
 #include "storm/settingsfiles.h"
-#include "support/fakes.h"
+#include "support/consolefixture.h"
 
 #include <QApplication>
 #include <QColorDialog>
@@ -53,7 +51,7 @@ public:
 };
 
 // One life of the program, from load() to its end, on the given settings file.
-struct Life
+struct Life : ConsoleFixture
 {
     Life(int fileKind, const QByteArray &file) : folder(fileKind == SettingsFiles::FolderKind)
     {
@@ -65,16 +63,9 @@ struct Life
         if (written.open(QIODevice::ReadOnly))
             before = written.readAll();
         writable = !folder && before.size() <= SettingsFile::MaxSize;
+        delay = &stormDelay;
     }
-    TempSettings settings;
-    ScriptedRandom random;
-    FakeClock clock;
-    RecordingSoundPlayer sound;
-    FakePointer pointer;
-    RecordingScreenSaver screenSaver;
-    StormDelay delay;
-    ProgramState program;
-    std::unique_ptr<ConsoleWindow> console;
+    StormDelay stormDelay;
     QList<TwipControl *> controls, buttons; // every one, and those on the artwork
     bool folder, writable;
     QByteArray before; // the settings file as the program found it
@@ -99,7 +90,7 @@ public:
             if (!life_)
                 begin(0, "[Sprache]\nGerman=" + QByteArray::number(below(3)) + "\n");
             event();
-            if (life_->delay.ending())
+            if (life_->stormDelay.ending())
                 end();
             else
                 checkAtRest();
@@ -110,7 +101,7 @@ public:
             const int kind = below(SettingsFiles::Kinds);
             begin(kind, SettingsFiles::make(kind, pick_));
             budget_ = done + below(40);
-            while (done < budget_ && !life_->delay.ending())
+            while (done < budget_ && !life_->stormDelay.ending())
                 event();
             end();
         }
@@ -131,14 +122,8 @@ private:
         l.random.onExhausted = [&l, draws = std::mt19937_64(pick_())]() mutable {
             l.random.push({std::uniform_real_distribution<double>()(draws)});
         };
-        l.delay.inside = [this] { inside(); };
-        l.console = std::make_unique<ConsoleWindow>(
-            Services{l.settings.store(), l.random, l.clock, l.sound, l.delay, l.pointer,
-                     l.screenSaver, QCoreApplication::applicationDirPath()},
-            l.program);
-        l.console->load();
-        for (int n = 1; n <= 6; ++n)
-            l.console->timer(n).stop(); // the storm ticks them
+        l.stormDelay.inside = [this] { inside(); };
+        l.load();
         l.controls = l.console->findChildren<TwipControl *>();
         for (TwipControl *control : l.controls)
             if (control->parentWidget() == c().Picture1)
@@ -147,7 +132,7 @@ private:
 
     void end()
     {
-        if (!life_->delay.ending())
+        if (!life_->stormDelay.ending())
             console().close();
         check("the end");
         restartEventLoops();
@@ -184,7 +169,7 @@ private:
         else if (depth_ >= DeepestWait && console().state().BarsRunning)
             console().bars().label12Click(); // Stop, so the loops above can finish
         else if (depth_ < DeepestWait)
-            while (below(3) == 0 && done < budget_ && !life_->delay.ending())
+            while (below(3) == 0 && done < budget_ && !life_->stormDelay.ending())
                 event();
         --depth_;
     }
@@ -289,9 +274,9 @@ private:
             fail("the bar section shows in part: " + section().join(' '));
         if (c().Label12->caption() != Captions::Start && c().Label12->caption() != Captions::Stop)
             fail("Start caption " + c().Label12->caption());
-        if (l.delay.ending() && l.atEnd.isEmpty())
+        if (l.stormDelay.ending() && l.atEnd.isEmpty())
             l.atEnd = shows();
-        else if (l.delay.ending() && shows() != l.atEnd)
+        else if (l.stormDelay.ending() && shows() != l.atEnd)
             fail("handlers went on after the end: " + l.atEnd + " became " + shows());
         if (l.folder && !QFileInfo(l.settings.path()).isDir())
             fail("the folder in the settings file's place is gone");

@@ -26,14 +26,15 @@ public:
             Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
         for (int n = random.left() == 0 ? 0 : 77; n < 77; ++n)
             random.pushChoice(1, 2);
-        Delay &delay = useRealDelay_ ? realDelay : static_cast<Delay &>(recordingDelay);
+        Delay &wait = delay ? *delay : useRealDelay_ ? realDelay : recordingDelay;
         console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
-                                                           delay, pointer, screenSaver,
+                                                           wait, pointer, screenSaver,
                                                            QCoreApplication::applicationDirPath()},
                                                   program);
         console->load();
         // A bar graph left running by a script that ran dry stops at its next cycle.
-        random.onExhausted = [this] { console->state().BarsRunning = false; };
+        if (!random.onExhausted)
+            random.onExhausted = [this] { console->state().BarsRunning = false; };
         for (int number = 1; number <= 6; ++number) {
             QTimer &timer = console->timer(number);
             timerAtLoad[number] =
@@ -56,6 +57,7 @@ public:
     RecordingScreenSaver screenSaver;
     RecordingDelay recordingDelay;
     Delay realDelay;
+    Delay *delay = nullptr; // when set, the console's wait in place of the two above
     ProgramState program;
     std::unique_ptr<ConsoleWindow> console;
 
