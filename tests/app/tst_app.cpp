@@ -68,10 +68,13 @@ class TstApp : public QObject
     }
 
     // Where every control lies, shown or hidden: outlines of picture boxes
-    // (grey), caption labels (green) and click areas (magenta), those with the
+    // (grey; the bars at widths that set them apart), caption labels (green)
+    // and click areas (magenta), those with the
     // pointing hand shaded; top left, the hand with a cross where it clicks.
     static QImage layoutMap(ConsoleFixture &f)
     {
+        for (int i = 1; i <= 9; ++i)
+            f.c().PicBar[i]->setTwipWidth(1500 + 900 * i);
         QImage map(f.console->size(), QImage::Format_RGB32);
         map.fill(Qt::black);
         QPainter painter(&map);
