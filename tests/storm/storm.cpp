@@ -52,26 +52,6 @@ QByteArray hostileFile(std::mt19937_64 &random)
     return text.left(int(random() % (text.size() + 1)));
 }
 
-// The console's wait as a real nested event loop on the storm's time: the
-// storm's next events run inside it, then the time is up.
-class StormDelay : public Delay
-{
-public:
-    std::function<void()> inside;
-    bool wait(double seconds) override
-    {
-        if (ending() || !(seconds > 0))
-            return !ending();
-        QEventLoop loop;
-        QTimer::singleShot(0, &loop, [&] {
-            inside();
-            loop.quit();
-        });
-        loop.exec();
-        return !ending();
-    }
-};
-
 // One life of the program, from load() to its end, on the given settings file.
 struct Life : ConsoleFixture
 {
@@ -85,9 +65,7 @@ struct Life : ConsoleFixture
         if (written.open(QIODevice::ReadOnly))
             before = written.readAll();
         writable = !folder && before.size() <= SettingsFile::MaxSize;
-        delay = &stormDelay;
     }
-    StormDelay stormDelay;
     QList<TwipControl *> controls, buttons; // every one, and those on the artwork
     bool folder, writable;
     QByteArray before; // the settings file as the program found it
@@ -112,7 +90,7 @@ public:
             if (!life_)
                 begin(false, "[Sprache]\nGerman=" + QByteArray::number(below(3)) + "\n");
             event();
-            if (life_->stormDelay.ending())
+            if (life_->recordingDelay.ending())
                 end();
             else
                 checkAtRest();
@@ -123,7 +101,7 @@ public:
             // Now and then a folder in the file's place.
             begin(below(7) == 0, hostileFile(pick_));
             budget_ = done + below(40);
-            while (done < budget_ && !life_->stormDelay.ending())
+            while (done < budget_ && !life_->recordingDelay.ending())
                 event();
             end();
         }
@@ -144,7 +122,16 @@ private:
         l.random.onExhausted = [&l, draws = std::mt19937_64(pick_())]() mutable {
             l.random.push({std::uniform_real_distribution<double>()(draws)});
         };
-        l.stormDelay.inside = [this] { inside(); };
+        // The console's waits run a real nested event loop, and the storm's
+        // next events inside it.
+        l.recordingDelay.during = [this](int) {
+            QEventLoop loop;
+            QTimer::singleShot(0, &loop, [&] {
+                inside();
+                loop.quit();
+            });
+            loop.exec();
+        };
         l.load();
         l.controls = l.console->findChildren<TwipControl *>();
         for (TwipControl *control : l.controls)
@@ -154,7 +141,7 @@ private:
 
     void end()
     {
-        if (!life_->stormDelay.ending())
+        if (!life_->recordingDelay.ending())
             console().close();
         check("the end");
         restartEventLoops();
@@ -191,7 +178,7 @@ private:
         else if (depth_ >= DeepestWait && console().state().BarsRunning)
             console().bars().label12Click(); // Stop, so the loops above can finish
         else if (depth_ < DeepestWait)
-            while (below(3) == 0 && done < budget_ && !life_->stormDelay.ending())
+            while (below(3) == 0 && done < budget_ && !life_->recordingDelay.ending())
                 event();
         --depth_;
     }
@@ -295,9 +282,9 @@ private:
         expect(c().Label12->caption() == Captions::Start ||
                    c().Label12->caption() == Captions::Stop,
                "the Start caption is neither Start nor Stop");
-        if (l.stormDelay.ending() && l.atEnd.isEmpty())
+        if (l.recordingDelay.ending() && l.atEnd.isEmpty())
             l.atEnd = shown;
-        expect(!l.stormDelay.ending() || shown == l.atEnd, "handlers went on after the end");
+        expect(!l.recordingDelay.ending() || shown == l.atEnd, "handlers went on after the end");
         expect(!l.folder || QFileInfo(l.settings.path()).isDir(),
                "the folder in the settings file's place is gone");
         QFile file(l.settings.path());
