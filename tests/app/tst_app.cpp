@@ -114,6 +114,7 @@ class TstApp : public QObject
                 : window & Qt::WindowFullScreen ? "full screen"
                                                 : "normal window",
                 QString("artwork at %1 %2").arg(c.Picture1->twipLeft()).arg(c.Picture1->twipTop()),
+                QString("window %1x%2").arg(f.console->width()).arg(f.console->height()),
                 c.Picture4->isHidden() ? "console" : "black screen",
                 f.recordingDelay.ending() ? "ending" : "running"};
     }
@@ -220,9 +221,11 @@ private slots:
                 }
             });
             answer.start(0);
+            QCoreApplication::processEvents();
             f.sound.events.clear();
             const QStringList before = facts(f);
             give(f, event);
+            QCoreApplication::processEvents();
             const QStringList after = facts(f);
             for (int n = 0; n < after.size(); ++n)
                 if (after[n] != before[n])
