@@ -122,6 +122,7 @@ private:
         l.random.onExhausted = [&l, draws = std::mt19937_64(pick_())]() mutable {
             l.random.push({std::uniform_real_distribution<double>()(draws)});
         };
+        l.random.push({0.5}); // so that start-up, too, draws from the storm's draws
         // The console's waits run a real nested event loop, and the storm's
         // next events inside it.
         l.recordingDelay.during = [this](int) {
