@@ -3,6 +3,7 @@
 
 #include "app/consolewindow.h"
 #include "settings/programstate.h"
+#include "settings/settings.h"
 #include "support/fakes.h"
 
 #include <memory>
@@ -14,22 +15,39 @@
 class ConsoleFixture
 {
 public:
-    explicit ConsoleFixture(bool realDelay = false);
-    ~ConsoleFixture();
+    explicit ConsoleFixture(bool realDelay = false) : useRealDelay_(realDelay) {}
 
     // Scripts the 77 colour draws of start-up (all blue) unless the test has
     // scripted draws of its own, runs load(), notes how each timer was left
     // and stops the timers: tests run the ticks themselves.
-    void load();
-
-    // How load() left Timer1 to Timer6 (index 1 to 6): running, and at what interval.
-    struct TimerStart
+    void load()
     {
-        bool active = false;
-        int interval = 0;
-        Qt::TimerType type = Qt::CoarseTimer;
-    };
-    TimerStart timerAtLoad[7];
+        if (settings.store().read("Sprache", "German", QString()).isNull())
+            Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
+        for (int n = random.left() == 0 ? 0 : 77; n < 77; ++n)
+            random.pushChoice(1, 2);
+        Delay &wait = delay ? *delay : useRealDelay_ ? realDelay : recordingDelay;
+        console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
+                                                           wait, pointer, screenSaver,
+                                                           QCoreApplication::applicationDirPath()},
+                                                  program);
+        console->load();
+        // A bar graph left running by a script that ran dry stops at its next cycle.
+        if (!random.onExhausted)
+            random.onExhausted = [this] { console->state().BarsRunning = false; };
+        for (int number = 1; number <= 6; ++number) {
+            QTimer &timer = console->timer(number);
+            timerAtLoad[number] =
+                !timer.isActive()
+                    ? QStringLiteral("stopped")
+                    : QString::number(timer.interval()) +
+                          (timer.timerType() == Qt::PreciseTimer ? " ms" : " ms coarse");
+            timer.stop();
+        }
+    }
+
+    // How load() left Timer1 to Timer6 (index 1 to 6): "600 ms", "600 ms coarse" or "stopped".
+    QString timerAtLoad[7];
 
     TempSettings settings;
     ScriptedRandom random;
@@ -39,6 +57,7 @@ public:
     RecordingScreenSaver screenSaver;
     RecordingDelay recordingDelay;
     Delay realDelay;
+    Delay *delay = nullptr; // when set, the console's wait in place of the two above
     ProgramState program;
     std::unique_ptr<ConsoleWindow> console;
 

@@ -9,16 +9,19 @@
 #include "sound/delay.h"
 #include "sound/soundplayer.h"
 
+#include <QCoreApplication>
+#include <QFileInfo>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <QTimer>
 
 #include <deque>
 #include <functional>
 #include <memory>
 #include <optional>
 
-// Random draws given by the test, in order. Running out of draws is a fault
-// of the test, reported by exhausted().
+// Random draws given by the test, in order. A draw asked for after the script
+// has run out runs onExhausted, which may push more; else it is 0.
 class ScriptedRandom : public RandomSource
 {
 public:
@@ -26,9 +29,17 @@ public:
     // The draw u that makes choose(n) give the choice k.
     static double forChoice(int k, int n) { return (k - 0.5) / n; }
     void pushChoice(int k, int n) { draws_.push_back(forChoice(k, n)); }
-    double next() override;
+    double next() override
+    {
+        if (draws_.empty() && onExhausted)
+            onExhausted();
+        exhausted_ = exhausted_ || draws_.empty();
+        const double draw = draws_.empty() ? 0.0 : draws_.front();
+        if (!draws_.empty())
+            draws_.pop_front();
+        return draw;
+    }
     bool exhausted() const { return exhausted_; }
-    // Runs when a draw is asked for after the script has run out.
     std::function<void()> onExhausted;
     size_t left() const { return draws_.size(); }
 
@@ -54,7 +65,7 @@ public:
     std::optional<QRect> confinement;
     QPoint position() const override { return at; }
     void moveTo(const QPoint &screenPixels) override { at = screenPixels; }
-    int showCursor(bool show) override;
+    int showCursor(bool show) override { return counter += show ? 1 : -1; }
     void confine(const QRect &screenPixels) override { confinement = screenPixels; }
 };
 
@@ -71,7 +82,7 @@ class RecordingSoundPlayer : public SoundPlayer
 {
 public:
     QStringList events;
-    void play(const QString &path) override;
+    void play(const QString &path) override { events << "play " + QFileInfo(path).fileName(); }
     void stop() override { events << QStringLiteral("stop"); }
 };
 
@@ -79,11 +90,20 @@ public:
 class TempSettings
 {
 public:
-    TempSettings();
     QString path() const { return dir_.filePath("KORVA-Interface.conf"); }
     // Replaces the file with the given text, before the store is first used.
-    void writeFile(const QByteArray &content);
-    IniSettingsStore &store();
+    void writeFile(const QByteArray &content)
+    {
+        QFile file(path());
+        if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+            file.write(content);
+    }
+    IniSettingsStore &store()
+    {
+        if (!store_)
+            store_ = std::make_unique<IniSettingsStore>(path());
+        return *store_;
+    }
 
 private:
     QTemporaryDir dir_;
@@ -97,9 +117,21 @@ class RecordingDelay : public Delay
 public:
     QList<double> waits;
     std::function<void(int index)> during;
-    bool wait(double seconds) override;
+    bool wait(double seconds) override
+    {
+        if (ending() || !(seconds > 0))
+            return !ending();
+        waits << seconds;
+        if (during)
+            during(int(waits.size()) - 1);
+        return !ending();
+    }
 };
 
 // An ended program leaves every event loop quitting at once; this lets the
 // next test, or the next life of the program, run its loops again.
-void restartEventLoops();
+inline void restartEventLoops()
+{
+    QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
+}

@@ -5,41 +5,34 @@
 #include <QFile>
 #include <QStringList>
 
-namespace {
-bool write(const QString &path, const QString &text)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
-           file.write(text.toUtf8()) == text.toUtf8().size();
-}
-} // namespace
-
 namespace TraceCheck {
 
 QString mismatch(const QString &actual, const QString &name)
 {
-    const QString reference = QStringLiteral(KORVA_REFERENCE_DIR "/%1.txt").arg(name);
-    if (qEnvironmentVariableIntValue("KORVA_UPDATE_REFERENCES") == 1)
-        return write(reference, actual) ? QString() : QStringLiteral("cannot write ") + reference;
-
-    QFile file(reference);
-    const QString want =
-        file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+    const bool update = qEnvironmentVariableIntValue("KORVA_UPDATE_REFERENCES") == 1;
+    QFile file(QStringLiteral(KORVA_REFERENCE_DIR "/%1.txt").arg(name));
+    const QString want = file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : "";
     if (want == actual)
         return QString();
-    const QStringList got = actual.split(QLatin1Char('\n'));
-    const QStringList wanted = want.split(QLatin1Char('\n'));
+    // The actual text goes over the reference when updating, else beside the build.
+    const QDir out(update ? QStringLiteral(KORVA_REFERENCE_DIR)
+                          : QStringLiteral(KORVA_PICTURE_OUT_DIR));
+    out.mkpath(QStringLiteral("."));
+    QFile written(out.filePath(name + (update ? ".txt" : "-actual.txt")));
+    if (!written.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+        written.write(actual.toUtf8()) < 0)
+        return "cannot write " + written.fileName();
+    if (update)
+        return QString();
+    const QStringList got = actual.split('\n'), wanted = want.split('\n');
     int line = 0;
     while (line < got.size() && line < wanted.size() && got[line] == wanted[line])
         ++line;
-    const QDir out(QStringLiteral(KORVA_PICTURE_OUT_DIR));
-    out.mkpath(QStringLiteral("."));
-    const QString actualPath = out.filePath(name + QStringLiteral("-actual.txt"));
-    write(actualPath, actual);
-    return QStringLiteral("%1 differs from %2 at line %3: got \"%4\", want \"%5\"; see %6")
-        .arg(name, reference)
+    return QStringLiteral("%1 differs from its reference at line %2: got \"%3\", want \"%4\"; "
+                          "see %5")
+        .arg(name)
         .arg(line + 1)
-        .arg(got.value(line), wanted.value(line), actualPath);
+        .arg(got.value(line), wanted.value(line), written.fileName());
 }
 
 } // namespace TraceCheck
