@@ -1,32 +1,161 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "power/blankscreentests.h"
-#include "power/keyboardmaptests.h"
-#include "power/pointertests.h"
-#include "power/powertests.h"
+#include "controls/picturebox.h"
+#include "power/ccursor.h"
+#include "power/consolescenario.h"
+#include "services/desktoppointer.h"
+#include "support/tracecheck.h"
 
-#include <QApplication>
+#include <QScreen>
 #include <QtTest>
 
-// Runs every test class of the power folder; fails when any of them fails.
-int main(int argc, char *argv[])
+// The power switch, End, the window buttons, the blank screen with its idle
+// rule and its ways in and back, the console's keys, dragging the window and
+// the pointer object.
+class TstPower : public QObject
 {
-    QApplication app(argc, argv);
-    int status = 0;
+    Q_OBJECT
+
+private slots:
+    void cleanup() { restartEventLoops(); } // after End
+
+    // Whole scenarios against their recorded traces: sounds, waits and every
+    // change of what shows, in order, also for steps taken inside waits.
+    void scenario_data()
     {
-        PointerTests tests;
-        status |= QTest::qExec(&tests, argc, argv);
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("steps");
+        const QByteArray german = "[Sprache]\nGerman=1\n[Optionen]\nAniSpeed=3\n";
+        const QByteArray english = "[Sprache]\nGerman=0\n[Optionen]\nAniSpeed=3\n";
+        const QString power = "click Image7; grow 6 4500 500; click Label12 /3 click Label15; "
+                              "click Label15; width 1 1000; click Label15 /1 key Alt+P; "
+                              "click Picture2(2); click Picture2(2); window 800,800; "
+                              "click Picture2(1); click Picture2(3); click Label15; width 2 900; "
+                              "click Bezeichnung6";
+        QTest::newRow("power-german") << german << power;
+        QTest::newRow("power-english") << english << power;
+        QTest::newRow("power-unchosen-language") << QByteArray("[Sprache]\nGerman=2\n") << power;
+        QTest::newRow("end-inside-the-bar-graph")
+            << german << "click Label15; grow 3 8000 500; click Image1 /4 click Anzeige1";
+        const QString keys = "key Alt+S; key Alt+R; key Ctrl+Alt+P; key P; key Alt+O; key Alt+I; "
+                             "key Shift+F1; key Alt+P; key Shift+Alt+S; grow 2 4500 500; "
+                             "key Alt+S /2 key Alt+S; key Alt+R; key Alt+M; window 800,600; "
+                             "key Ctrl+F5; key Alt+P; key Alt+S; key F1; key Alt+O; key Alt+X; "
+                             "key Alt+F4";
+        QTest::newRow("keys-german") << german << keys;
+        QTest::newRow("keys-english") << english << keys;
+        QTest::newRow("drag") << german
+                              << "drag Picture1 150,300 1; window 800,600; "
+                                 "drag Label3(5) 100,50 1; drag Label11(7) 150,300 1; "
+                                 "drag Picture1 150,300 1; drag Picture2(2) -300,-150 1; "
+                                 "drag Label3(5) 150,300 2; drag Picture1 150,300 3; "
+                                 "drag Label17 150,300 1; click Label15; width 4 3000; "
+                                 "drag PicBar(4) 150,300 1; drag Picture3 150,300 1; key Alt+M; "
+                                 "drag Picture1 150,300 1";
+        const QByteArray idle = "[Sprache]\nGerman=1\n[Optionen]\nSSaver=1\nSSaverTime=0.01\n";
+        QTest::newRow("blank-screen-ways")
+            << idle
+            << "window 800,600; click Image4; key Alt+P; key F5; pointer 90,90; tick6 1; "
+               "pointer 200,90; tick6 2; click Label13; click Label15; key F5 /1 click Image4; "
+               "key X; click Image4; click Image5; key F5; key Return; click Image4; focus; "
+               "key X; click Image4; click Picture4 /2 key Alt+E";
+        QTest::newRow("blank-screen-idle")
+            << idle
+            << "pointer 300,200; tick6 4; tick6 1; click Label14; tick6 100; pointer 320,200; "
+               "tick6 5; tick6 1; click Picture4; pointer 340,200; tick6 2; click Label15; "
+               "width 4 800; click Label15 /1 tick6 4";
     }
+    void scenario()
     {
-        PowerTests tests;
-        status |= QTest::qExec(&tests, argc, argv);
+        QFETCH(QByteArray, file);
+        QFETCH(QString, steps);
+        ConsoleScenario scenario(file);
+        scenario.run(steps);
+        KORVA_COMPARE_TRACE(scenario.text(), QTest::currentDataTag());
     }
+
+    // The idle rule, one scenario per row of settings, all in one trace.
+    void idleRule()
     {
-        BlankScreenTests tests;
-        status |= QTest::qExec(&tests, argc, argv);
+        const QString still = "pointer 300,200; tick6 4; tick6 1; tick6 45";
+        const QString creep = "walk 100,100 1,0 10; ";
+        const std::pair<const char *, QString> rows[] = {
+            {"SSaver=0\nSSaverTime=0.01", still},
+            {"SSaver=on\nSSaverTime=0.01", still},
+            {"SSaver=1.0\nSSaverTime=0.01", still},
+            {"SSaver=1", "pointer 300,200; tick6 1999; tick6 1"},
+            {"SSaver=1\nSSaverTime=0.01", "tick6 4; tick6 1"},
+            {"SSaver=1\nSSaverTime=0", still},
+            {"SSaver=1\nSSaverTime=soon", still},
+            {"SSaver=1\nSSaverTime=0.005", "pointer 300,200; tick6 1; tick6 1"},
+            {"SSaver=1\nSSaverTime=0.007", "pointer 300,200; tick6 3; tick6 1"},
+            {"SSaver=1\nSSaverTime=65.534", "idle 32760; tick6 6; tick6 1; tick6 9"},
+            {"SSaver=1\nSSaverTime=0.01", "walk 100,100 1,0 30"},
+            {"SSaver=1\nSSaverTime=0.01", creep + "pointer 113,100; tick6 9"},
+            {"SSaver=1\nSSaverTime=0.01", creep + "pointer 114,100; tick6 5; tick6 1"},
+            {"SSaver=1\nSSaverTime=0.01",
+             "pointer 100,100; tick6 2; pointer 100,95; tick6 5; tick6 1"},
+            {"SSaver=1\nSSaverTime=0.01",
+             "pointer 100,100; tick6 2; pointer 120,100; tick6 1; walk 101,100 1,0 8; tick6 3"},
+        };
+        QString text;
+        for (const auto &[options, steps] : rows) {
+            ConsoleScenario scenario("[Sprache]\nGerman=1\n[Optionen]\n" + QByteArray(options));
+            scenario.run(steps);
+            text += "== " + QString(options).replace('\n', ' ') + '\n' + scenario.text();
+        }
+        KORVA_COMPARE_TRACE(text, "idle-rule");
     }
+
+    // The pointer object reads and moves the pointer, confines it and snaps
+    // it to a control; its visibility moves the pointer's counter by one.
+    void pointerObject()
     {
-        KeyboardMapTests tests;
-        status |= QTest::qExec(&tests, argc, argv);
+        ConsoleFixture f;
+        f.pointer.counter = -3;
+        f.load();
+        cCursor *Mouse = f.console->mouse();
+        QVERIFY(Mouse->Visible());
+        f.pointer.at = QPoint(300, 200);
+        QCOMPARE(QPoint(Mouse->X(), Mouse->Y()), QPoint(300, 200));
+        Mouse->setX(10);
+        QCOMPARE(f.pointer.at, QPoint(10, 200));
+        Mouse->setY(20);
+        QCOMPARE(f.pointer.at, QPoint(10, 20));
+        f.console->setWindowState(Qt::WindowNoState);
+        f.console->setGeometry(200, 100, 807, 531);
+        f.c().Picture1->setTwipGeometry({-150, 300, 12000, 8310});
+        QList<QRect> confined;
+        Mouse->ClipTo(QGuiApplication::primaryScreen());
+        confined << *f.pointer.confinement;
+        Mouse->ClipTo(f.console.get());
+        confined << *f.pointer.confinement;
+        Mouse->ClipTo(f.c().PicNum); // at (1920, 840) in Picture1, 6135 x 1680 twips
+        confined << *f.pointer.confinement;
+        QCOMPARE(confined, QList<QRect>({QRect(QPoint(), QGuiApplication::primaryScreen()->size()),
+                                         QRect(200, 100, 807, 531), QRect(318, 176, 409, 112)}));
+        Mouse->SnapTo(f.c().PicNum);
+        QCOMPARE(f.pointer.at, QPoint(318 + 204, 176 + 56));
+        for (bool visible : {false, false, true})
+            Mouse->setVisible(visible);
+        QVERIFY(Mouse->Visible());
+        QCOMPARE(f.pointer.counter, -4);
     }
-    return status;
-}
+
+    // The desktop's pointer is blank while its counter is below zero.
+    void desktopPointer()
+    {
+        DesktopPointer pointer;
+        QStringList seen;
+        for (bool show : {false, false, true, true, true, false}) {
+            seen << QString::number(pointer.showCursor(show));
+            const QCursor *cursor = QGuiApplication::overrideCursor();
+            if (cursor && cursor->shape() == Qt::BlankCursor)
+                seen.last() += " blank";
+        }
+        QCOMPARE(seen, QStringList({"-1 blank", "-2 blank", "-1 blank", "0", "1", "0"}));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+};
+
+QTEST_MAIN(TstPower)
+#include "tst_power.moc"
