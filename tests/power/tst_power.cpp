@@ -1,16 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/picturebox.h"
-#include "power/ccursor.h"
 #include "power/consolescenario.h"
-#include "services/desktoppointer.h"
 #include "support/tracecheck.h"
 
-#include <QScreen>
 #include <QtTest>
 
 // The power switch, End, the window buttons, the blank screen with its idle
-// rule and its ways in and back, the console's keys, dragging the window and
-// the pointer object.
+// rule and its ways in and back, the console's keys and dragging the window.
 class TstPower : public QObject
 {
     Q_OBJECT
@@ -104,56 +100,6 @@ private slots:
             text += "== " + QString(options).replace('\n', ' ') + '\n' + scenario.text();
         }
         KORVA_COMPARE_TRACE(text, "idle-rule");
-    }
-
-    // The pointer object reads and moves the pointer, confines it and snaps
-    // it to a control; its visibility moves the pointer's counter by one.
-    void pointerObject()
-    {
-        ConsoleFixture f;
-        f.pointer.counter = -3;
-        f.load();
-        cCursor *Mouse = f.console->mouse();
-        QVERIFY(Mouse->Visible());
-        f.pointer.at = QPoint(300, 200);
-        QCOMPARE(QPoint(Mouse->X(), Mouse->Y()), QPoint(300, 200));
-        Mouse->setX(10);
-        QCOMPARE(f.pointer.at, QPoint(10, 200));
-        Mouse->setY(20);
-        QCOMPARE(f.pointer.at, QPoint(10, 20));
-        f.console->setWindowState(Qt::WindowNoState);
-        f.console->setGeometry(200, 100, 807, 531);
-        f.c().Picture1->setTwipGeometry({-150, 300, 12000, 8310});
-        QList<QRect> confined;
-        Mouse->ClipTo(QGuiApplication::primaryScreen());
-        confined << *f.pointer.confinement;
-        Mouse->ClipTo(f.console.get());
-        confined << *f.pointer.confinement;
-        Mouse->ClipTo(f.c().PicNum); // at (1920, 840) in Picture1, 6135 x 1680 twips
-        confined << *f.pointer.confinement;
-        QCOMPARE(confined, QList<QRect>({QRect(QPoint(), QGuiApplication::primaryScreen()->size()),
-                                         QRect(200, 100, 807, 531), QRect(318, 176, 409, 112)}));
-        Mouse->SnapTo(f.c().PicNum);
-        QCOMPARE(f.pointer.at, QPoint(318 + 204, 176 + 56));
-        for (bool visible : {false, false, true})
-            Mouse->setVisible(visible);
-        QVERIFY(Mouse->Visible());
-        QCOMPARE(f.pointer.counter, -4);
-    }
-
-    // The desktop's pointer is blank while its counter is below zero.
-    void desktopPointer()
-    {
-        DesktopPointer pointer;
-        QStringList seen;
-        for (bool show : {false, false, true, true, true, false}) {
-            seen << QString::number(pointer.showCursor(show));
-            const QCursor *cursor = QGuiApplication::overrideCursor();
-            if (cursor && cursor->shape() == Qt::BlankCursor)
-                seen.last() += " blank";
-        }
-        QCOMPARE(seen, QStringList({"-1 blank", "-2 blank", "-1 blank", "0", "1", "0"}));
-        QVERIFY(!QGuiApplication::overrideCursor());
     }
 };
 
