@@ -31,7 +31,8 @@ inline QString rect(const TwipControl *w)
 // A console run through a script; a dialog a step opens is named and left
 // with Esc. Steps: "click <control>", "key <keys>", "tick6 <count>",
 // "pointer <x>,<y>", "walk <x>,<y> <dx>,<dy> <ticks>" (the pointer moved
-// before each tick), "idle <ticks>", "grow <bar> <target> <step>" (the draws
+// before each tick), "fresh <ticks>" (the idle count, nothing seen of the
+// pointer yet), "set <key>=<text>...", "grow <bar> <target> <step>" (the draws
 // of one growth), "width <bar> <twips>", "window <w>,<h>" (a normal window),
 // "drag <control> <dx>,<dy> <buttons>" (twips), "focus" (on the black screen).
 class ConsoleScenario : public Scenario
@@ -82,8 +83,14 @@ private:
             }
         } else if (verb == "pointer") {
             f.pointer.at = ConsoleFacts::point(args[0]);
-        } else if (verb == "idle") {
-            f.state().IdleTicks = qint16(args[0].toInt());
+        } else if (verb == "fresh") {
+            ConsoleState &s = f.state();
+            s.IdleTicks = qint16(args[0].toInt());
+            s.MouseStill = false;
+            s.LastX = s.LastY = s.AnchorX = s.AnchorY = 0;
+        } else if (verb == "set") {
+            for (const QString &pair : args)
+                f.settings.store().write("Optionen", pair.section('=', 0, 0), pair.section('=', 1));
         } else if (verb == "grow") {
             BarDraws(f.random).growth(args[0].toInt(), args[1].toInt(), args[2].toInt(),
                                       f.program.AniSpeed);

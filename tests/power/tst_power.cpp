@@ -54,6 +54,26 @@ private slots:
                "pointer 200,90; tick6 2; click Label13; click Label15; key F5 /1 click Image4; "
                "key X; click Image4; click Image5; key F5; key Return; click Image4; focus; "
                "key X; click Image4; click Picture4 /2 key Alt+E";
+        // The idle rule, one row of settings after another.
+        const QString still = "pointer 300,200; tick6 4; tick6 1; tick6 45; ";
+        const QString back = "; click Picture4; ";
+        QTest::newRow("idle-rule")
+            << idle
+            << "set SSaver=0; " + still + "set SSaver=on; fresh 0; " + still +
+                   "set SSaver=1.0; fresh 0; " + still + "click Picture4; " +
+                   "set SSaver=1 SSaverTime=4; fresh 0; pointer 300,200; tick6 1999; tick6 1" +
+                   back + "set SSaverTime=0.01; fresh 0; pointer 0,0; tick6 4; tick6 1" + back +
+                   "set SSaverTime=0; fresh 0; " + still + "set SSaverTime=soon; fresh 0; " +
+                   still + "set SSaverTime=0.005; fresh 0; pointer 300,200; tick6 1; tick6 1" +
+                   back + "set SSaverTime=0.007; fresh 0; pointer 300,200; tick6 3; tick6 1" +
+                   back + "set SSaverTime=65.534; fresh 32760; tick6 6; tick6 1; tick6 9" + back +
+                   "set SSaverTime=0.01; fresh 0; walk 100,100 1,0 30; fresh 0; "
+                   "walk 100,100 1,0 10; pointer 113,100; tick6 9; fresh 0; walk 100,100 1,0 10; "
+                   "pointer 114,100; tick6 5; tick6 1" +
+                   back + "fresh 0; pointer 100,100; tick6 2; pointer 100,95; tick6 5; tick6 1" +
+                   back +
+                   "fresh 0; pointer 100,100; tick6 2; pointer 120,100; tick6 1; "
+                   "walk 101,100 1,0 8; tick6 3";
         QTest::newRow("blank-screen-idle")
             << idle
             << "pointer 300,200; tick6 4; tick6 1; click Label14; tick6 100; pointer 320,200; "
@@ -67,39 +87,6 @@ private slots:
         ConsoleScenario scenario(file);
         scenario.run(steps);
         KORVA_COMPARE_TRACE(scenario.text(), QTest::currentDataTag());
-    }
-
-    // The idle rule, one scenario per row of settings, all in one trace.
-    void idleRule()
-    {
-        const QString still = "pointer 300,200; tick6 4; tick6 1; tick6 45";
-        const QString creep = "walk 100,100 1,0 10; ";
-        const std::pair<const char *, QString> rows[] = {
-            {"SSaver=0\nSSaverTime=0.01", still},
-            {"SSaver=on\nSSaverTime=0.01", still},
-            {"SSaver=1.0\nSSaverTime=0.01", still},
-            {"SSaver=1", "pointer 300,200; tick6 1999; tick6 1"},
-            {"SSaver=1\nSSaverTime=0.01", "tick6 4; tick6 1"},
-            {"SSaver=1\nSSaverTime=0", still},
-            {"SSaver=1\nSSaverTime=soon", still},
-            {"SSaver=1\nSSaverTime=0.005", "pointer 300,200; tick6 1; tick6 1"},
-            {"SSaver=1\nSSaverTime=0.007", "pointer 300,200; tick6 3; tick6 1"},
-            {"SSaver=1\nSSaverTime=65.534", "idle 32760; tick6 6; tick6 1; tick6 9"},
-            {"SSaver=1\nSSaverTime=0.01", "walk 100,100 1,0 30"},
-            {"SSaver=1\nSSaverTime=0.01", creep + "pointer 113,100; tick6 9"},
-            {"SSaver=1\nSSaverTime=0.01", creep + "pointer 114,100; tick6 5; tick6 1"},
-            {"SSaver=1\nSSaverTime=0.01",
-             "pointer 100,100; tick6 2; pointer 100,95; tick6 5; tick6 1"},
-            {"SSaver=1\nSSaverTime=0.01",
-             "pointer 100,100; tick6 2; pointer 120,100; tick6 1; walk 101,100 1,0 8; tick6 3"},
-        };
-        QString text;
-        for (const auto &[options, steps] : rows) {
-            ConsoleScenario scenario("[Sprache]\nGerman=1\n[Optionen]\n" + QByteArray(options));
-            scenario.run(steps);
-            text += "== " + QString(options).replace('\n', ' ') + '\n' + scenario.text();
-        }
-        KORVA_COMPARE_TRACE(text, "idle-rule");
     }
 };
 
