@@ -21,11 +21,11 @@
 #include <QtTest>
 
 // The options dialog on a settings file of its own, run through a script.
-// Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>", "click
-// <control>", "colour <value or ->" and "answer <yes or no>" (for the next
-// question), "key <keys>", "move|down|up <control>" (the pointer, right
-// button), "picture <name>" (the dialog against its reference picture), "extinfo <step>" (the info
-// page alone, with a step taken in it).
+// Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
+// "click <control>", "colour <value or ->" and "answer <yes or no>" (for the
+// next question), "key <keys>", "move|down|up <control>" (the pointer, right
+// button), "picture <name>" (against its reference picture), "extinfo <step>"
+// (the info page alone, with a step taken in it).
 class DialogScenario : public Scenario, public OptionsPrompts
 {
 public:
@@ -43,8 +43,9 @@ public:
     }
     std::optional<qint32> chooseColor(QWidget *) override
     {
-        sound.events << "colour " + QString::number(colours.first());
-        return colours.first() < 0 ? std::nullopt : std::optional<qint32>(colours.takeFirst());
+        const int colour = colours.takeFirst();
+        sound.events << "colour " + QString::number(colour);
+        return colour < 0 ? std::nullopt : std::optional<qint32>(colour);
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
