@@ -35,6 +35,7 @@ inline QString rect(const TwipControl *w)
 // pointer yet), "set <key>=<text>...", "grow <bar> <target> <step>" (the draws
 // of one growth), "width <bar> <twips>", "window <w>,<h>" (a normal window),
 // "drag <control> <dx>,<dy> <buttons>" (twips), "focus" (on the black screen).
+// The window state is recorded as Qt's flags: 0 normal, 1 minimised, 4 full screen.
 class ConsoleScenario : public Scenario
 {
 public:
