@@ -51,7 +51,6 @@ public:
                          (f.program.InfoOnly ? " alone" : ""),
                      1);
                 QTest::keyClick(dialog, Qt::Key_Escape);
-                dialog->close();
             }
         });
         dialogs_.start(0);

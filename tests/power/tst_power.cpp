@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/picturebox.h"
 #include "power/consolescenario.h"
 #include "support/tracecheck.h"
 
