@@ -23,7 +23,8 @@
 // The options dialog on a settings file of its own, run through a script.
 // Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
 // "click <control>", "colour <value or ->" and "answer <yes or no>" (for the
-// next question), "key <keys>", "move|down|up <control>" (the pointer, right
+// next question), "key <keys>", "shortcut <keys>" (an access key that asks
+// or plays), "move|down|up <control>" (the pointer, right
 // button), "picture <name>" (against its reference picture), "extinfo <step>"
 // (the info page alone, with a step taken in it).
 class DialogScenario : public Scenario, public OptionsPrompts
@@ -80,6 +81,11 @@ public:
             d->controls().Option1->setFocus();
             const QKeyCombination key = QKeySequence(arg)[0];
             QTest::keyClick(d->controls().Option1, key.key(), key.keyboardModifiers());
+        } else if (verb == "shortcut") {
+            // An access key of a button clicks it a moment later.
+            const QKeyCombination key = QKeySequence(arg)[0];
+            QTest::keyClick(d->controls().Option1, key.key(), key.keyboardModifiers());
+            QTRY_VERIFY(!sound.events.isEmpty());
         } else if (verb == "move") {
             QTest::mouseMove(target ? target : d.get(), at);
         } else if (verb == "down") {
@@ -163,6 +169,7 @@ private slots:
             "Label4; "
             "speed 2; speed 3; speed -1; click Check1; click Option2; click Check2; delay 1; "
             "colour 255; click Command1; colour -; click Command2; answer no; click Command3; "
+            "answer no; shortcut Alt+R; "
             "move LabelOK; picture options-edited; click Picture1; picture info; move PicInfo; key "
             "Escape; click Picture1; click LabelOK; click "
             "Picture1; "
