@@ -53,8 +53,8 @@ private slots:
         QTest::newRow("slowest, high zone, black to white") << "-1 1 0 0 16777215";
         QTest::newRow("slow, both zones, red to blue") << "0 1 1 255 16711680";
         QTest::newRow("medium, high zone, a difference of 4 rounds back") << "1 1 0 100 104";
-        QTest::newRow("fast, both zones, below 0 paints 0") << "2 1 1 5 0";
-        QTest::newRow("fastest, no alerts, above 255 paints 255") << "3 0 1 250 255";
+        QTest::newRow("fast, rounded half to even, both zones, below 0 paints 0") << "2.5 1 1 5 0";
+        QTest::newRow("fastest, no alerts, above 255 paints 255") << "3 0 1 2.5e2 255";
         QTest::newRow("edited speed and zones, not a number is black") << "7 1 2 pink 255";
     }
     void runTrace()
