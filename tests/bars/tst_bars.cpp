@@ -82,6 +82,7 @@ private slots:
         push(f, true, 0, 9, (m + 5001 + 0.5) / 6001);
         push(f, false, 0, 1, (1000 - 2 * m - 0.5) / (1001 + m));
         push(f, false, 0, 5, (m / 4 + 0.5) / (m / 2 + 1));
+        push(f, false, 0, 6, 0); // an empty bar: no check, no step, no wait
         push(f, true, top, 3, 0);
         push(f, true, top, 2, (M + 0.5) / 6001);
         push(f, true, top, 4, 0);
