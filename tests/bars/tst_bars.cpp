@@ -67,8 +67,7 @@ private slots:
                 .arg(v[0], v[1], v[2], v[3], v[4])
                 .toUtf8());
         f.load();
-        trace_ = QStringList{QString::asprintf("Timer5 at load: %d, %d ms", f.timerAtLoad[5].active,
-                                               f.timerAtLoad[5].interval)};
+        trace_.clear();
         for (int i = 1; i <= 9; ++i)
             trace_ << QString::asprintf("bar %d: %06x", i, f.c().PicBar[i]->backColor());
         f.console->power().label15Click();

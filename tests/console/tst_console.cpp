@@ -47,9 +47,6 @@ private slots:
         ConsoleFixture f;
         f.load();
         QStringList trace;
-        for (int n = 1; n <= 4; ++n)
-            trace << QString::asprintf("Timer%d at load: %d, %d ms", n, f.timerAtLoad[n].active,
-                                       f.timerAtLoad[n].interval);
         const PictureStore &Images = f.console->images();
         for (int i = 0; i <= 2; ++i)
             trace << QString("state %1: OK %2, Cancel %3, Abbrechen %4")
