@@ -43,7 +43,7 @@ e2e_init() {
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$E2E_WORK/runtime DISPLAY XDG_CONFIG_HOME
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset DBUS_SESSION_BUS_ADDRESS
-    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp 3>"$E2E_WORK/display" >"$E2E_WORK/Xvfb.log" 2>&1 &
+    Xvfb -displayfd 3 -screen 0 "${SCREEN_W}x${SCREEN_H}x24" -nolisten tcp -noreset 3>"$E2E_WORK/display" >"$E2E_WORK/Xvfb.log" 2>&1 &
     E2E_XVFB_PID=$!
     e2e_until 100 0.1 'grep -qx "[0-9][0-9]*" "$E2E_WORK/display"' || fail "Xvfb did not start: $(cat "$E2E_WORK/Xvfb.log")"
     DISPLAY=:$(cat "$E2E_WORK/display")

@@ -2,7 +2,6 @@
 // Looks at the X display for the end-to-end tests.
 //
 //   xprobe pointer          visible pixels of the pointer's current image (0: hidden)
-//   xprobe saver-timeout S  sets the X server's screen saver to start after S idle seconds
 //   xprobe saver-state      "on" while the X server's screen saver is active, else "off"
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
@@ -52,13 +51,6 @@ int main(int argc, char *argv[])
         status = pointerPixels(connection);
     } else if (!std::strcmp(argv[1], "saver-state")) {
         status = saverState(connection, root);
-    } else if (!std::strcmp(argv[1], "saver-timeout") && argc > 2) {
-        xcb_generic_error_t *error = xcb_request_check(
-            connection,
-            xcb_set_screen_saver_checked(connection, int16_t(std::atoi(argv[2])), 0,
-                                         XCB_BLANKING_PREFERRED, XCB_EXPOSURES_DEFAULT));
-        status = error ? 2 : 0;
-        std::free(error);
     }
     xcb_disconnect(connection);
     return status;
