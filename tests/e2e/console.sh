@@ -4,7 +4,9 @@
 # Deutsch. The numbers type; the power block shows the grid, Start moves the bars, the speed spot
 # stores AniSpeed=1; the upper right pill makes the window normal, a left drag moves it by the
 # drag, a right drag does not; Alt+F4 ends. Then Alt+E and Enter store English, whose End caption
-# reads differently, and the End button ends with status 0.
+# reads differently. Keys typed as a person types them: Alt+O opens the options dialog, where a
+# scroll bar and OK write the settings file; F1 shows the info page; the system ending the program
+# while the dialog is open ends it with status 0.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 end_caption() { e2e_shot "$1" $((ART_X + 40)) $((ART_Y + 498)) 63 17; }
@@ -13,6 +15,16 @@ expect_change() { # NAME X Y W H: the area changes within 2 s
     e2e_shot "$1-1" "${@:2}" && sleep 2 && e2e_shot "$1-2" "${@:2}" && e2e_diff "$1-1" "$1-2"
     [ "$DIFF" -gt 100 ] || fail "$1 unchanged after 2 s ($DIFF pixels)"
     pass "$1 changes ($DIFF pixels in 2 s)"
+}
+alt_key() { # Alt held while the letter goes down and up
+    e2e_expect_window "$CONSOLE_TITLE"
+    timeout 5 xdotool windowactivate --sync "$WINDOW" >/dev/null 2>&1 || fail "could not activate the console"
+    xdotool keydown alt key "$1" keyup alt
+}
+expect_options() { # the dialog's top left into DX, DY
+    e2e_expect_window Options
+    eval "$(xdotool getwindowgeometry --shell "$WINDOW")"
+    DX=$X DY=$Y
 }
 drag() { # BUTTON X Y DX DY, in four steps
     local moves=() i
@@ -63,5 +75,18 @@ e2e_expect_console
 end_caption caption_english
 e2e_diff caption_german caption_english
 [ "$DIFF" -gt 0 ] || fail "English End caption looks like the German one"
-e2e_click_art 56 495 # End
-e2e_expect_exit 15 End
+alt_key o
+expect_options
+xdotool mousemove $((DX + 131)) $((DY + 136)) click 1 # the right arrow of the speed scroll bar
+xdotool mousemove $((DX + 100)) $((DY + 271)) click 1 # OK
+e2e_until 50 0.1 '[ -z "$(e2e_windows Options --onlyvisible)" ]' || fail "OK left the dialog open"
+e2e_expect_setting Optionen AniSpeed 1
+e2e_expect_setting Optionen SSaverTime 4
+e2e_press "$CONSOLE_TITLE" F1
+expect_options
+e2e_shot_drawn info "$DX" "$DY" 413 296 1000
+e2e_lit info '#CFC8FF' # the info texts' lavender
+[ "$LIT" -gt 100 ] || fail "no info page text ($LIT pixels)"
+pass "F1 shows the info page ($LIT text pixels)"
+kill -TERM "$E2E_PROGRAM_PID"
+e2e_expect_exit 10 "the system's TERM with the dialog open"
