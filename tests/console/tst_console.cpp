@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "console/picturestore.h"
 #include "controls/captionlabel.h"
 #include "controls/colorvalue.h"
 #include "controls/picturebox.h"
@@ -47,11 +46,6 @@ private slots:
         ConsoleFixture f;
         f.load();
         QStringList trace;
-        const PictureStore &Images = f.console->images();
-        for (int i = 0; i <= 2; ++i)
-            trace << QString("state %1: OK %2, Cancel %3, Abbrechen %4")
-                         .arg(QString::number(i), colourOf(Images.lcButOK(i)),
-                              colourOf(Images.lcButCancel(i)), colourOf(Images.lcButAbbrechen(i)));
         // Each tick: the timer, its choices (of 4 and 4; 11, 7 and 2; or 11
         // and 7), then a panel's value draw as a fraction; Timer4 reads the clock.
         const QString script =

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/delay.h"
-#include "sound/qtsoundplayer.h"
 #include "sound/waveplayer.h"
 #include "support/fakes.h"
 
@@ -41,19 +40,6 @@ private slots:
         QCOMPARE(
             player.events.join(' '),
             "play 1.wav play 13.wav stop play 1.wav play 2.wav play 8.wav play 10.wav play 13.wav");
-    }
-
-    // The sound server is asked off the console's thread; whatever it
-    // answers, the player then plays or stays silent.
-    void outputsAreAskedOnceInTheBackground()
-    {
-        QtSoundPlayer player;
-        QSignalSpy answered(&player, &QtSoundPlayer::outputsKnown);
-        player.start({QCoreApplication::applicationDirPath() + "/1.wav"});
-        QTRY_COMPARE(answered.size(), 1);
-        QVERIFY(!QtSoundPlayer::stillAsking());
-        player.play(QCoreApplication::applicationDirPath() + "/1.wav");
-        player.stop();
     }
 
     // A wait of no time returns at once and runs nothing; a longer one runs
