@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
 #include "services/sessionbusprobe.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
+#include <QGuiApplication>
 #include <QLocalServer>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -104,6 +106,22 @@ private slots:
             want);
     }
 
+    // The desktop's pointer hides while more hides than shows were asked
+    // for, and shows again once they balance.
+    void pointerHidesWhileItsCounterIsBelowZero()
+    {
+        DesktopPointer pointer;
+        const auto hidden = [] {
+            return QGuiApplication::overrideCursor() &&
+                   QGuiApplication::overrideCursor()->shape() == Qt::BlankCursor;
+        };
+        QString seen;
+        for (const bool show : {true, false, false, false, true, true, true})
+            seen += QString("%1%2 ").arg(pointer.showCursor(show)).arg(hidden() ? "h" : "");
+        QCOMPARE(seen, QString("1 0 -1h -2h -1h 0 1 "));
+        QVERIFY(!QGuiApplication::overrideCursor());
+    }
+
     void probe_data()
     {
         QTest::addColumn<QString>("address");
@@ -130,5 +148,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TstServices)
+QTEST_MAIN(TstServices)
 #include "tst_services.moc"

@@ -107,6 +107,27 @@ private slots:
         QCOMPARE(landed(), lands != "never");
     }
 
+    // Values as a person may write them by hand, and a file just at the
+    // size the store reads.
+    void readsHandWrittenValues_data()
+    {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<int>("ani");
+        QTest::newRow("quoted") << QByteArray("[Optionen]\nAni=\"17\"\n") << 17;
+        QTest::newRow("spaces") << QByteArray(" [Optionen] \n Ani = 17 \n") << 17;
+        QByteArray full = "[Optionen]\nAni=17\n;";
+        QTest::newRow("at the size limit") << full.leftJustified(SettingsFile::MaxSize, ';') << 17;
+        QTest::newRow("a byte over it") << full.leftJustified(SettingsFile::MaxSize + 1, ';') << 0;
+    }
+    void readsHandWrittenValues()
+    {
+        QFETCH(QByteArray, text);
+        QFETCH(int, ani);
+        TempSettings temp;
+        temp.writeFile(text);
+        QCOMPARE(Settings(temp.store()).int16(SettingKey::Ani), qint16(ani));
+    }
+
     void outsideEditsAreSeenAtTheNextRead()
     {
         TempSettings temp;
