@@ -3,8 +3,6 @@
 
 #include "support/fakes.h"
 
-#include <cmath>
-
 // Scripts the draws of the bar graph's cycles: direction, step, bar, and the
 // growth target or the shrink floor.
 class BarDraws
@@ -29,13 +27,8 @@ public:
     // The draw that gives `step` at `speed`.
     static double stepDraw(int step, int speed)
     {
-        struct Range
-        {
-            int span, base;
-        };
-        const Range ranges[] = {{51, 100}, {41, 130}, {101, 170}, {201, 200}, {251, 250}};
-        const Range range = ranges[speed + 1];
-        return (step - range.base + 0.5) / range.span;
+        const int span[] = {51, 41, 101, 201, 251}, base[] = {100, 130, 170, 200, 250};
+        return (step - base[speed + 1] + 0.5) / span[speed + 1];
     }
 
 private:
