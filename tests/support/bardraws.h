@@ -3,8 +3,8 @@
 
 #include "support/fakes.h"
 
-// Scripts the draws of the bar graph's cycles: direction, step, bar, and the
-// growth target or the shrink floor.
+// Scripts the draws of a growth cycle of the bar graph: direction, step, bar
+// and target.
 class BarDraws
 {
 public:
@@ -16,13 +16,6 @@ public:
         random_.push({0.25, stepDraw(step, speed)});
         random_.pushChoice(bar, 9);
         random_.push({(target - 4000 + 0.5) / 6001});
-    }
-    // A shrink of bar `bar`, now `width` wide, towards `floor`.
-    void shrink(int bar, int width, int floor, int step, int speed = 0)
-    {
-        random_.push({0.75, stepDraw(step, speed)});
-        random_.pushChoice(bar, 9);
-        random_.push({(floor + 0.5) / (width + 1)});
     }
     // The draw that gives `step` at `speed`.
     static double stepDraw(int step, int speed)
