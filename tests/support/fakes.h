@@ -115,11 +115,11 @@ public:
     std::function<void(int index)> during;
     bool wait(double seconds) override
     {
-        if (ending() || !(seconds > 0))
-            return !ending();
-        waits << seconds;
-        if (during)
-            during(int(waits.size()) - 1);
+        if (!ending() && seconds > 0) {
+            waits << seconds;
+            if (during)
+                during(int(waits.size()) - 1);
+        }
         return !ending();
     }
 };
