@@ -16,10 +16,10 @@
 
 #include <cstdio>
 
-// A seeded storm of clicks, drags, keys, timer ticks, power switches and
-// window closes on the console, at random depths inside the console's own
-// nested waits, with the program's invariants checked after every event;
-// then short lives on hostile settings files. Usage:
+// A seeded storm of clicks, drags, keys, timer ticks, power switches, blank
+// screens and window closes on the console, at random depths inside the
+// console's own nested waits, with the program's invariants checked after
+// every event; then short lives on hostile settings files. Usage:
 // korva_storm [--seed S] [--events N] [--files F]; a failure names its seed.
 namespace {
 
@@ -51,26 +51,6 @@ QByteArray hostileFile(std::mt19937_64 &random)
     }
     return text.left(int(random() % (text.size() + 1)));
 }
-
-// One life of the program, from load() to its end, on the given settings file.
-struct Life : ConsoleFixture
-{
-    Life(bool folder, const QByteArray &file) : folder(folder)
-    {
-        if (folder)
-            QDir().mkpath(settings.path());
-        else
-            settings.writeFile(file);
-        QFile written(settings.path());
-        if (written.open(QIODevice::ReadOnly))
-            before = written.readAll();
-        writable = !folder && before.size() <= SettingsFile::MaxSize;
-    }
-    QList<TwipControl *> controls, buttons; // every one, and those on the artwork
-    bool folder, writable;
-    QByteArray before; // the settings file as the program found it
-    QString atEnd;     // what showed when the program was told to end
-};
 
 class Storm
 {
@@ -114,11 +94,19 @@ private:
     ConsoleWindow &console() { return *life_->console; }
     ConsoleControls &c() { return life_->console->controls(); }
 
+    // A new life of the program on this settings file, or a folder in its place.
     void begin(bool folder, const QByteArray &file)
     {
-        life_ = std::make_unique<Life>(folder, file);
+        life_ = std::make_unique<ConsoleFixture>();
         ++lives;
-        Life &l = *life_;
+        ConsoleFixture &l = *life_;
+        folder_ = folder && QDir().mkpath(l.settings.path());
+        if (!folder)
+            l.settings.writeFile(file);
+        QFile written(l.settings.path());
+        before_ = written.open(QIODevice::ReadOnly) ? written.readAll() : QByteArray();
+        writable_ = !folder_ && before_.size() <= SettingsFile::MaxSize;
+        atEnd_.clear();
         l.random.onExhausted = [&l, draws = std::mt19937_64(pick_())]() mutable {
             l.random.push({std::uniform_real_distribution<double>()(draws)});
         };
@@ -134,10 +122,6 @@ private:
             loop.exec();
         };
         l.load();
-        l.controls = l.console->findChildren<TwipControl *>();
-        for (TwipControl *control : l.controls)
-            if (control->parentWidget() == c().Picture1)
-                l.buttons << control;
     }
 
     void end()
@@ -153,11 +137,6 @@ private:
     {
         ++done;
         const int roll = below(73);
-        current_ = roll < 30   ? "click"
-                   : roll < 38 ? "key"
-                   : roll < 68 ? "tick"
-                   : roll < 72 ? "power"
-                               : "close";
         if (roll < 30)
             click();
         else if (roll < 38)
@@ -168,7 +147,11 @@ private:
             console().power().label15Click();
         else
             console().close();
-        check(current_);
+        check(roll < 30   ? "click"
+              : roll < 38 ? "key"
+              : roll < 68 ? "tick"
+              : roll < 72 ? "power"
+                          : "close");
     }
 
     void inside()
@@ -207,14 +190,16 @@ private:
     // artwork so that handlers nest deeply; now and then a drag.
     void click()
     {
-        const QList<TwipControl *> &from = below(2) ? life_->buttons : life_->controls;
+        const QList<TwipControl *> from =
+            below(2) ? c().Picture1->findChildren<TwipControl *>(Qt::FindDirectChildrenOnly)
+                     : console().findChildren<TwipControl *>();
         TwipControl *w = from[below(int(from.size()))];
         const QPointF at(below(w->width() + 2) - 1, below(w->height() + 2) - 1);
         const QPointF to = below(10) ? at : QPointF(below(200) - 100, below(200) - 100);
         const Qt::MouseButton button = below(5) ? Qt::LeftButton : Qt::RightButton;
-        for (const auto &[type, where] : {std::pair(QEvent::MouseButtonPress, at),
-                                          {QEvent::MouseMove, to},
-                                          {QEvent::MouseButtonRelease, to}}) {
+        for (const QEvent::Type type :
+             {QEvent::MouseButtonPress, QEvent::MouseMove, QEvent::MouseButtonRelease}) {
+            const QPointF where = type == QEvent::MouseButtonPress ? at : to;
             QMouseEvent event(type, where, w->mapToGlobal(where),
                               type == QEvent::MouseMove ? Qt::NoButton : button,
                               type == QEvent::MouseButtonRelease ? Qt::NoButton : button, {});
@@ -266,36 +251,31 @@ private:
         std::_Exit(1);
     }
 
+    // What holds after every event, inside a handler or not.
     void check(const char *after)
     {
         current_ = after;
-        Life &l = *life_;
         for (int i = 1; i <= 9; ++i) {
             const double width = c().PicBar[i]->twipWidth();
-            expect(width >= 0 && width <= WidestBar, "a bar is narrower than 0 or too wide");
-            expect(c().Marker[i - 1]->twipLeft() == width - c().Marker[i - 1]->twipWidth(),
-                   "a marker left its bar's end");
+            expect(width >= 0 && width <= WidestBar &&
+                       c().Marker[i - 1]->twipLeft() == width - c().Marker[i - 1]->twipWidth(),
+                   "a bar is narrower than 0 or too wide, or its marker left its end");
         }
         // The black sections cover the buttons of a section whose panel they hid.
         const QString shown = shows();
         expect(dark() || shown.startsWith("11111") || shown.startsWith("00000"),
                "the bar section shows in part");
-        expect(c().Label12->caption() == Captions::Start ||
-                   c().Label12->caption() == Captions::Stop,
-               "the Start caption is neither Start nor Stop");
-        if (l.recordingDelay.ending() && l.atEnd.isEmpty())
-            l.atEnd = shown;
-        expect(!l.recordingDelay.ending() || shown == l.atEnd, "handlers went on after the end");
-        expect(!l.folder || QFileInfo(l.settings.path()).isDir(),
-               "the folder in the settings file's place is gone");
-        QFile file(l.settings.path());
+        if (life_->recordingDelay.ending() && atEnd_.isEmpty())
+            atEnd_ = shown;
+        expect(atEnd_.isEmpty() || shown == atEnd_, "handlers went on after the end");
+        QFile file(life_->settings.path());
         const QByteArray now = file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-        expect(l.writable || l.folder || now == l.before,
-               "a settings file the program may not write was changed");
+        expect(folder_ ? QFileInfo(file).isDir() : writable_ || now == before_,
+               "the settings file, or the folder in its place, was changed against the rules");
         // Every line of the file that does not hold one of the program's keys is still there.
         const QList<QByteArray> lines = now.split('\n');
-        for (const QByteArray &line : l.before.split('\n'))
-            expect(!l.writable || lines.contains(line) ||
+        for (const QByteArray &line : before_.split('\n'))
+            expect(!writable_ || lines.contains(line) ||
                        ProgramKeys.contains(line.split('=').first().trimmed()),
                    "the settings file lost a line the program does not own");
     }
@@ -305,25 +285,27 @@ private:
     // screen saver run again and shows the bar section as the power caption says.
     void checkAtRest()
     {
-        Life &l = *life_;
         expect(!console().state().BarsRunning && c().Label12->caption() == Captions::Start,
                "no handler runs, yet the bar graph runs");
         expect(!console().state().ScreenOff || !c().Picture4->isHidden(),
                "the screen is off, yet the black screen is hidden");
         if (dark())
             return;
-        expect(l.pointer.counter >= 0, "the console shows with the pointer hidden");
-        expect(l.screenSaver.requests.isEmpty() || l.screenSaver.requests.last(),
-               "the console shows with the desktop's screen saver held off");
+        const QList<bool> &saver = life_->screenSaver.requests;
+        expect(life_->pointer.counter >= 0 && (saver.isEmpty() || saver.last()),
+               "the console shows with the pointer hidden or the desktop's screen saver held off");
         const QString power = c().Label15->caption();
-        const bool on = power == Captions::PowerOnGerman || power == Captions::PowerOnEnglish;
-        expect(on == c().Picture3->isVisibleTo(&console()),
+        expect((power == Captions::PowerOnGerman || power == Captions::PowerOnEnglish) ==
+                   c().Picture3->isVisibleTo(&console()),
                "the bar section does not show as the power caption says");
     }
 
     quint64 seed_;
     std::mt19937_64 pick_;
-    std::unique_ptr<Life> life_;
+    std::unique_ptr<ConsoleFixture> life_;
+    bool folder_ = false, writable_ = false;
+    QByteArray before_; // the settings file as the program found it
+    QString atEnd_;     // what showed when the program was told to end
     long budget_ = 0;
     int depth_ = 0;
     const char *current_ = "";

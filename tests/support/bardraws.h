@@ -3,10 +3,8 @@
 
 #include "support/fakes.h"
 
-#include <cmath>
-
-// Scripts the draws of the bar graph's cycles: direction, step, bar, and the
-// growth target or the shrink floor.
+// Scripts the draws of a growth cycle of the bar graph: direction, step, bar
+// and target.
 class BarDraws
 {
 public:
@@ -19,23 +17,11 @@ public:
         random_.pushChoice(bar, 9);
         random_.push({(target - 4000 + 0.5) / 6001});
     }
-    // A shrink of bar `bar`, now `width` wide, towards `floor`.
-    void shrink(int bar, int width, int floor, int step, int speed = 0)
-    {
-        random_.push({0.75, stepDraw(step, speed)});
-        random_.pushChoice(bar, 9);
-        random_.push({(floor + 0.5) / (width + 1)});
-    }
     // The draw that gives `step` at `speed`.
     static double stepDraw(int step, int speed)
     {
-        struct Range
-        {
-            int span, base;
-        };
-        const Range ranges[] = {{51, 100}, {41, 130}, {101, 170}, {201, 200}, {251, 250}};
-        const Range range = ranges[speed + 1];
-        return (step - range.base + 0.5) / range.span;
+        const int span[] = {51, 41, 101, 201, 251}, base[] = {100, 130, 170, 200, 250};
+        return (step - base[speed + 1] + 0.5) / span[speed + 1];
     }
 
 private:

@@ -26,11 +26,11 @@ public:
             Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
         for (int n = random.left() == 0 ? 0 : 77; n < 77; ++n)
             random.pushChoice(1, 2);
-        Delay &wait = delay ? *delay : useRealDelay_ ? realDelay : recordingDelay;
-        console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
-                                                           wait, pointer, screenSaver,
-                                                           QCoreApplication::applicationDirPath()},
-                                                  program);
+        console = std::make_unique<ConsoleWindow>(
+            Services{settings.store(), random, clock, sound,
+                     useRealDelay_ ? static_cast<Delay &>(realDelay) : recordingDelay, pointer,
+                     screenSaver, QCoreApplication::applicationDirPath()},
+            program);
         console->load();
         // A bar graph left running by a script that ran dry stops at its next cycle.
         if (!random.onExhausted)
@@ -57,7 +57,6 @@ public:
     RecordingScreenSaver screenSaver;
     RecordingDelay recordingDelay;
     Delay realDelay;
-    Delay *delay = nullptr; // when set, the console's wait in place of the two above
     ProgramState program;
     std::unique_ptr<ConsoleWindow> console;
 

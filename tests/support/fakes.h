@@ -11,14 +11,12 @@
 
 #include <QCoreApplication>
 #include <QFileInfo>
-#include <QStringList>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <deque>
 #include <functional>
 #include <memory>
-#include <optional>
 
 // Random draws given by the test, in order. A draw asked for after the script
 // has run out runs onExhausted, which may push more; else it is 0.
@@ -55,18 +53,16 @@ public:
     QDateTime localNow() const override { return now; }
 };
 
-// A pointer that only remembers: where it is, its display counter and the
-// last rectangle it was confined to.
+// A pointer that only remembers where it is and its display counter.
 class FakePointer : public PointerService
 {
 public:
     QPoint at;
     int counter = 0;
-    std::optional<QRect> confinement;
     QPoint position() const override { return at; }
     void moveTo(const QPoint &screenPixels) override { at = screenPixels; }
     int showCursor(bool show) override { return counter += show ? 1 : -1; }
-    void confine(const QRect &screenPixels) override { confinement = screenPixels; }
+    void confine(const QRect &) override {}
 };
 
 // Records each request: false holds the desktop's screen saver off, true lets it run.
@@ -119,11 +115,11 @@ public:
     std::function<void(int index)> during;
     bool wait(double seconds) override
     {
-        if (ending() || !(seconds > 0))
-            return !ending();
-        waits << seconds;
-        if (during)
-            during(int(waits.size()) - 1);
+        if (!ending() && seconds > 0) {
+            waits << seconds;
+            if (during)
+                during(int(waits.size()) - 1);
+        }
         return !ending();
     }
 };
