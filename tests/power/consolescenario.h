@@ -10,24 +10,6 @@
 
 #include <QtTest>
 
-namespace ConsoleFacts {
-inline QString shown(const QWidget *control)
-{
-    return control->isVisibleTo(control->window()) ? "shown" : "hidden";
-}
-
-inline QPoint point(const QString &text)
-{
-    return QPoint(text.section(',', 0, 0).toInt(), text.section(',', 1).toInt());
-}
-
-inline QString rect(const TwipControl *w)
-{
-    return QString::asprintf("%g,%g %gx%g", w->twipLeft(), w->twipTop(), w->twipWidth(),
-                             w->twipHeight());
-}
-} // namespace ConsoleFacts
-
 // A console run through a script; a dialog a step opens is named and left
 // with Esc. Steps: "click <control>", "key <keys>", "tick6 <count>",
 // "pointer <x>,<y>", "walk <x>,<y> <dx>,<dy> <ticks>" (the pointer moved
@@ -67,6 +49,9 @@ private:
     void act(const QString &verb, const QString &text) override
     {
         const QStringList args = text.split(' ');
+        const auto point = [](const QString &xy) {
+            return QPoint(xy.section(',', 0, 0).toInt(), xy.section(',', 1).toInt());
+        };
         ConsoleControls &c = f.c();
         if (verb == "click") {
             emit f.console->findChild<TwipControl *>(args[0])->clicked();
@@ -78,11 +63,11 @@ private:
             const int ticks = args.last().toInt();
             for (int n = 0; n < ticks; ++n) {
                 if (verb == "walk")
-                    f.pointer.at = ConsoleFacts::point(args[0]) + n * ConsoleFacts::point(args[1]);
+                    f.pointer.at = point(args[0]) + n * point(args[1]);
                 QMetaObject::invokeMethod(&f.console->timer(6), "timeout");
             }
         } else if (verb == "pointer") {
-            f.pointer.at = ConsoleFacts::point(args[0]);
+            f.pointer.at = point(args[0]);
         } else if (verb == "fresh") {
             ConsoleState &s = f.state();
             s.IdleTicks = qint16(args[0].toInt());
@@ -98,15 +83,13 @@ private:
             c.PicBar[args[0].toInt()]->setTwipWidth(args[1].toInt());
         } else if (verb == "window") {
             f.console->setWindowState(Qt::WindowNoState);
-            f.console->setGeometry(QRect(QPoint(30, 20), QSize(ConsoleFacts::point(args[0]).x(),
-                                                               ConsoleFacts::point(args[0]).y())));
+            f.console->setGeometry(30, 20, point(args[0]).x(), point(args[0]).y());
         } else if (verb == "drag") {
             // A press at (150, 75) twips in the control, then a move by (dx, dy).
             auto *pressed = f.console->findChild<TwipControl *>(args[0]);
             const auto held = Qt::MouseButtons(args[2].toInt());
             const auto button = held & Qt::LeftButton ? Qt::LeftButton : Qt::RightButton;
-            const QPointF at = QPointF(150, 75) / 15.0,
-                          to = at + QPointF(ConsoleFacts::point(args[1])) / 15.0;
+            const QPointF at = QPointF(150, 75) / 15.0, to = at + QPointF(point(args[1])) / 15.0;
             QMouseEvent down(QEvent::MouseButtonPress, at, at, button, button, Qt::NoModifier);
             QMouseEvent moved(QEvent::MouseMove, to, to, Qt::NoButton, held, Qt::NoModifier);
             QCoreApplication::sendEvent(pressed, &down);
@@ -121,9 +104,15 @@ private:
 
     QStringList facts() override
     {
-        using ConsoleFacts::rect, ConsoleFacts::shown;
         const ConsoleControls &c = f.console->controls();
         const ConsoleState &s = f.console->state();
+        const auto shown = [](const QWidget *w) {
+            return QString(w->isVisibleTo(w->window()) ? "shown" : "hidden");
+        };
+        const auto rect = [](const TwipControl *w) {
+            return QString::asprintf("%g,%g %gx%g", w->twipLeft(), w->twipTop(), w->twipWidth(),
+                                     w->twipHeight());
+        };
         QString dark = "dark ", section, bars = "bars";
         for (int i = 1; i <= 8; ++i)
             dark += c.PicOff[i]->isVisibleTo(f.console.get()) ? QString::number(i) : "";
