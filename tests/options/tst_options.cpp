@@ -17,8 +17,8 @@
 
 // The options dialog on a settings file of its own, run through a script.
 // Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
-// "click <control>", "colour <value or ->" and "answer <yes or no>" (for the
-// next question), "key <keys>", "shortcut <keys>" (an access key that asks
+// "click <control>", "answer <yes, no, a colour or ->" (for the
+// next question or colour dialog), "key <keys>", "shortcut <keys>" (an access key that asks
 // or plays), "move|down|up <control>" (the pointer, right
 // button), "picture <name>" (against its reference picture), "extinfo <step>"
 // (the info page alone, with a step taken in it).
@@ -39,14 +39,14 @@ public:
     }
     std::optional<qint32> chooseColor(QWidget *) override
     {
-        const int colour = colours.takeFirst();
-        sound.events << "colour " + QString::number(colour);
-        return colour < 0 ? std::nullopt : std::optional<qint32>(colour);
+        const QString colour = answers.takeFirst();
+        sound.events << "colour " + colour;
+        return colour == "-" ? std::nullopt : std::optional<qint32>(colour.toInt());
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
         sound.events << title + " / " + text;
-        return answers.takeFirst();
+        return answers.takeFirst() == "yes";
     }
     void act(const QString &verb, const QString &arg) override
     {
@@ -68,10 +68,8 @@ public:
             qobject_cast<QAbstractButton *>(target)->click();
         } else if (verb == "click") {
             emit qobject_cast<TwipControl *>(target)->clicked();
-        } else if (verb == "colour") {
-            colours << (arg == "-" ? -1 : arg.toInt());
         } else if (verb == "answer") {
-            answers << (arg == "yes");
+            answers << arg;
         } else if (verb == "key" || verb == "shortcut") {
             const QKeyCombination key = QKeySequence(arg)[0];
             if (verb == "key")
@@ -134,8 +132,7 @@ public:
     WavePlayer wave{sound, QCoreApplication::applicationDirPath()};
     ProgramState program{1, 2, 1, false};
     PictureStore images;
-    QList<int> colours;
-    QList<bool> answers;
+    QStringList answers;
     OptionsContext context;
     std::unique_ptr<OptionsDialog> d;
 };
@@ -159,11 +156,11 @@ private slots:
             "up LabelOK; move Frame3; down LabelCancel; move LabelCancel; up LabelCancel; move "
             "Label1; move Check2; move LabelCancel; move HScroll2; move Picture2; move LabelOK; "
             "move Label4; speed 2; speed 3; speed -1; click Check1; click Option2; click Check2; "
-            "delay 1; colour 255; click Command1; colour -; click Command2; answer no; click "
+            "delay 1; answer 255; click Command1; answer -; click Command2; answer no; click "
             "Command3; answer no; shortcut Alt+R; move LabelOK; picture options-edited; click "
             "Picture1; picture info; move PicInfo; key Escape; click Picture1; click LabelOK; "
             "click Picture1; click Picture2; key Ctrl+Alt+K; key K; key Alt+X; key Alt+K; open; "
-            "colour 65280; click Command2; key Alt+A; open; colour 65280; click Command2; answer "
+            "answer 65280; click Command2; key Alt+A; open; answer 65280; click Command2; answer "
             "yes; click Command3; key Return; open; click Picture1; key Return; key Enter; open; "
             "click LabelCancel; open; extinfo key Escape; open; extinfo key Alt+A; open; extinfo "
             "click LabelOK; set AniSpeed=fast Ani=yes AniDir=left SSaver=x SSaverTime=; open; "
