@@ -89,7 +89,7 @@ public:
             KORVA_COMPARE_PICTURE(d.get(),
                                   arg + (Language::english(settings) ? "-english" : "-german"));
         } else if (verb == "extinfo") {
-            QTimer::singleShot(0, [this, arg] { step(arg, 1); });
+            QTimer::singleShot(0, [this, arg] { run(arg, 1); });
             d->ExtInfo();
         } else {
             QFAIL(qPrintable("unknown step " + verb));
