@@ -198,10 +198,11 @@ private slots:
                    "set SSaver=1.0; fresh 0; " + still + "click Picture4; " +
                    "set SSaver=1 SSaverTime=4; fresh 0; pointer 300,200; tick6 1999; tick6 1" +
                    back + "set SSaverTime=0.01; fresh 0; pointer 0,0; tick6 4; tick6 1" + back +
-                   "set SSaverTime=0; fresh 0; " + still + "set SSaverTime=soon; fresh 0; " +
-                   still + "set SSaverTime=0.005; fresh 0; pointer 300,200; tick6 1; tick6 1" +
-                   back + "set SSaverTime=0.007; fresh 0; pointer 300,200; tick6 3; tick6 1" +
-                   back + "set SSaverTime=65.534; fresh 32760; tick6 6; tick6 1; tick6 9" + back +
+                   "set SSaverTime=0; fresh 0; " + still +
+                   "set SSaverTime=soon; fresh 0; pointer 300,200; tick6 500; " +
+                   "set SSaverTime=0.005; fresh 0; pointer 300,200; tick6 1; tick6 1" + back +
+                   "set SSaverTime=0.007; fresh 0; pointer 300,200; tick6 3; tick6 1" + back +
+                   "set SSaverTime=65.534; fresh 32760; tick6 6; tick6 1; tick6 9" + back +
                    "set SSaverTime=0.01; fresh 0; walk 100,100 1,0 30; fresh 0; "
                    "walk 100,100 1,0 10; pointer 113,100; tick6 9; fresh 0; walk 100,100 1,0 10; "
                    "pointer 114,100; tick6 5; tick6 1" +
