@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "console/picturestore.h"
 #include "controls/captionlabel.h"
 #include "controls/checkbox.h"
 #include "controls/fontstandins.h"
@@ -7,12 +6,8 @@
 #include "controls/picturebox.h"
 #include "options/infotexts.h"
 #include "options/optionsdialog.h"
-#include "options/optionsform.h"
-#include "options/optionsprompts.h"
 #include "power/scenario.h"
 #include "settings/language.h"
-#include "settings/settings.h"
-#include "sound/waveplayer.h"
 #include "support/consolefixture.h"
 #include "support/picturecheck.h"
 #include "support/tracecheck.h"
@@ -22,8 +17,8 @@
 
 // The options dialog on a settings file of its own, run through a script.
 // Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
-// "click <control>", "colour <value or ->" and "answer <yes or no>" (for the
-// next question), "key <keys>", "shortcut <keys>" (an access key that asks
+// "click <control>", "answer <yes, no, a colour or ->" (for the
+// next question or colour dialog), "key <keys>", "shortcut <keys>" (an access key that asks
 // or plays), "move|down|up <control>" (the pointer, right
 // button), "picture <name>" (against its reference picture), "extinfo <step>"
 // (the info page alone, with a step taken in it).
@@ -44,14 +39,14 @@ public:
     }
     std::optional<qint32> chooseColor(QWidget *) override
     {
-        const int colour = colours.takeFirst();
-        sound.events << "colour " + QString::number(colour);
-        return colour < 0 ? std::nullopt : std::optional<qint32>(colour);
+        const QString colour = answers.takeFirst();
+        sound.events << "colour " + colour;
+        return colour == "-" ? std::nullopt : std::optional<qint32>(colour.toInt());
     }
     bool askYesNo(QWidget *, const QString &title, const QString &text) override
     {
         sound.events << title + " / " + text;
-        return answers.takeFirst();
+        return answers.takeFirst() == "yes";
     }
     void act(const QString &verb, const QString &arg) override
     {
@@ -73,32 +68,28 @@ public:
             qobject_cast<QAbstractButton *>(target)->click();
         } else if (verb == "click") {
             emit qobject_cast<TwipControl *>(target)->clicked();
-        } else if (verb == "colour") {
-            colours << (arg == "-" ? -1 : arg.toInt());
         } else if (verb == "answer") {
-            answers << (arg == "yes");
-        } else if (verb == "key") {
-            d->controls().Option1->setFocus();
+            answers << arg;
+        } else if (verb == "key" || verb == "shortcut") {
             const QKeyCombination key = QKeySequence(arg)[0];
+            if (verb == "key")
+                d->controls().Option1->setFocus();
             QTest::keyClick(d->controls().Option1, key.key(), key.keyboardModifiers());
-        } else if (verb == "shortcut") {
             // An access key of a button clicks it a moment later.
-            const QKeyCombination key = QKeySequence(arg)[0];
-            QTest::keyClick(d->controls().Option1, key.key(), key.keyboardModifiers());
-            QTRY_VERIFY(!sound.events.isEmpty());
+            if (verb == "shortcut")
+                QTRY_VERIFY(!sound.events.isEmpty());
         } else if (verb == "move") {
             QTest::mouseMove(target ? target : d.get(), at);
-        } else if (verb == "down") {
-            QTest::mousePress(target, Qt::RightButton, {}, at);
-        } else if (verb == "up") {
-            QTest::mouseRelease(target, Qt::RightButton, {}, at);
+        } else if (verb == "down" || verb == "up") {
+            const auto press = verb == "down" ? QTest::MousePress : QTest::MouseRelease;
+            QTest::mouseEvent(press, target, Qt::RightButton, {}, at);
         } else if (verb == "picture") {
             // The version text follows the build; the picture shows a fixed one.
             d->controls().lblVersion->setCaption(InfoTexts::versionText(1, 36, 178));
             KORVA_COMPARE_PICTURE(d.get(),
                                   arg + (Language::english(settings) ? "-english" : "-german"));
         } else if (verb == "extinfo") {
-            QTimer::singleShot(0, [this, arg] { step(arg, 1); });
+            QTimer::singleShot(0, [this, arg] { run(arg, 1); });
             d->ExtInfo();
         } else {
             QFAIL(qPrintable("unknown step " + verb));
@@ -141,8 +132,7 @@ public:
     WavePlayer wave{sound, QCoreApplication::applicationDirPath()};
     ProgramState program{1, 2, 1, false};
     PictureStore images;
-    QList<int> colours;
-    QList<bool> answers;
+    QStringList answers;
     OptionsContext context;
     std::unique_ptr<OptionsDialog> d;
 };
@@ -162,25 +152,20 @@ private slots:
         QTest::addColumn<QByteArray>("file");
         QTest::addColumn<QString>("script");
         const QString script =
-            "open; picture options; move LabelOK; move LabelCancel; down LabelOK; move LabelOK; up "
-            "LabelOK; "
-            "move Frame3; down LabelCancel; move LabelCancel; up LabelCancel; move Label1; "
-            "move Check2; move LabelCancel; move HScroll2; move Picture2; move LabelOK; move "
-            "Label4; "
-            "speed 2; speed 3; speed -1; click Check1; click Option2; click Check2; delay 1; "
-            "colour 255; click Command1; colour -; click Command2; answer no; click Command3; "
-            "answer no; shortcut Alt+R; "
-            "move LabelOK; picture options-edited; click Picture1; picture info; move PicInfo; key "
-            "Escape; click Picture1; click LabelOK; click "
-            "Picture1; "
-            "click Picture2; key Ctrl+Alt+K; key K; key Alt+X; key Alt+K; "
-            "open; colour 65280; click Command2; key Alt+A; "
-            "open; colour 65280; click Command2; answer yes; click Command3; key Return; "
-            "open; click Picture1; key Return; key Enter; open; click LabelCancel; "
-            "open; extinfo key Escape; open; extinfo key Alt+A; open; extinfo click LabelOK; "
-            "set AniSpeed=fast Ani=yes AniDir=left SSaver=x SSaverTime=; open; key Escape; "
-            "set AniSpeed=7 Ani=2 AniDir=2 SSaver=-1 SSaverTime=11; open; key Escape; "
-            "set AniSpeed=-1 Ani=1 SSaverTime=2.5 FirstBar=junk; open; key Alt+K";
+            "open; picture options; move LabelOK; move LabelCancel; down LabelOK; move LabelOK; "
+            "up LabelOK; move Frame3; down LabelCancel; move LabelCancel; up LabelCancel; move "
+            "Label1; move Check2; move LabelCancel; move HScroll2; move Picture2; move LabelOK; "
+            "move Label4; speed 2; speed 3; speed -1; click Check1; click Option2; click Check2; "
+            "delay 1; answer 255; click Command1; answer -; click Command2; answer no; click "
+            "Command3; answer no; shortcut Alt+R; move LabelOK; picture options-edited; click "
+            "Picture1; picture info; move PicInfo; key Escape; click Picture1; click LabelOK; "
+            "click Picture1; click Picture2; key Ctrl+Alt+K; key K; key Alt+X; key Alt+K; open; "
+            "answer 65280; click Command2; key Alt+A; open; answer 65280; click Command2; answer "
+            "yes; click Command3; key Return; open; click Picture1; key Return; key Enter; open; "
+            "click LabelCancel; open; extinfo key Escape; open; extinfo key Alt+A; open; extinfo "
+            "click LabelOK; set AniSpeed=fast Ani=yes AniDir=left SSaver=x SSaverTime=; open; "
+            "key Escape; set AniSpeed=7 Ani=2 AniDir=2 SSaver=-1 SSaverTime=11; open; key "
+            "Escape; set AniSpeed=-1 Ani=1 SSaverTime=2.5 FirstBar=junk; open; key Alt+K";
         QTest::newRow("options-dialog-german") << QByteArray("[Sprache]\nGerman=1\n") << script;
         QTest::newRow("options-dialog-english") << QByteArray("[Sprache]\nGerman=0\n") << script;
     }

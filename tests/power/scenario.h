@@ -14,10 +14,18 @@ class Scenario
 {
 public:
     virtual ~Scenario() = default;
-    void run(const QString &script)
+    void run(const QString &script, int depth = 0)
     {
-        for (const QString &one : script.split(QStringLiteral("; ")))
-            step(one, 0);
+        for (const QString &text : script.split(QStringLiteral("; "))) {
+            const int outer = std::exchange(depth_, depth);
+            const QString action = text.section(" /", 0, 0), inside = text.section(" /", 1);
+            if (!inside.isEmpty())
+                inside_[waits_ + inside.section(' ', 0, 0).toInt() - 1] = inside.section(' ', 1);
+            note("> " + action, 0);
+            act(action.section(' ', 0, 0), action.section(' ', 1));
+            note("end", 1);
+            depth_ = outer;
+        }
     }
     QString text() const { return lines_.join(QLatin1Char('\n')) + QLatin1Char('\n'); }
 
@@ -28,22 +36,11 @@ protected:
     virtual void act(const QString &verb, const QString &args) = 0;
     virtual QStringList facts() = 0;
 
-    void step(const QString &text, int depth)
-    {
-        const int outer = std::exchange(depth_, depth);
-        const QString action = text.section(" /", 0, 0), inside = text.section(" /", 1);
-        if (!inside.isEmpty())
-            inside_[waits_ + inside.section(' ', 0, 0).toInt() - 1] = inside.section(' ', 1);
-        note("> " + action, 0);
-        act(action.section(' ', 0, 0), action.section(' ', 1));
-        note("end", 1);
-        depth_ = outer;
-    }
     void waited(int milliseconds)
     {
         note(QStringLiteral("wait %1").arg(milliseconds), 1);
         if (inside_.contains(waits_++))
-            step(inside_.take(waits_ - 1), depth_ + 1);
+            run(inside_.take(waits_ - 1), depth_ + 1);
     }
     void note(const QString &event, int indent)
     {
