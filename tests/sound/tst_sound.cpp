@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "sound/delay.h"
+#include "sound/qtsoundplayer.h"
 #include "sound/waveplayer.h"
 #include "support/fakes.h"
 
@@ -46,6 +47,17 @@ private slots:
     // timers and posted events (clicks, keys) inside it, nests, and ending
     // the program makes every running and later wait return at once. Runs
     // last: it ends the test's event loops too.
+    // The sound server is asked off the console's thread; once it answers,
+    // the program no longer counts as asking and ends the ordinary way.
+    void outputsAreAskedOnceInTheBackground()
+    {
+        QtSoundPlayer player;
+        QSignalSpy answered(&player, &QtSoundPlayer::outputsKnown);
+        player.start({QCoreApplication::applicationDirPath() + "/1.wav"});
+        QTRY_COMPARE(answered.size(), 1);
+        QVERIFY(!QtSoundPlayer::stillAsking());
+    }
+
     void waitsRunEventsAndUnwindAtTheEnd()
     {
         Delay delay;
