@@ -49,6 +49,12 @@ private slots:
                  row.section('=', 1).toInt());
     }
 
+    void helpListsTheScreens()
+    {
+        QCOMPARE(ScreenChoice::describe(), QString("  0  left          1024x768 at 0,0  primary\n"
+                                                   "  1  right         1920x1080 at 1024,0\n"));
+    }
+
     void unpluggedScreen()
     {
         ScreenFollower follower;
