@@ -6,27 +6,26 @@
 #include "controls/picturebox.h"
 #include "options/infotexts.h"
 #include "options/optionsdialog.h"
-#include "power/scenario.h"
 #include "settings/language.h"
 #include "support/consolefixture.h"
 #include "support/picturecheck.h"
-#include "support/tracecheck.h"
+#include "support/scenario.h"
 
 #include <QScrollBar>
 #include <QtTest>
 
-// The options dialog on a settings file of its own, run through a script.
-// Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
+// The options dialog on a settings file of its own, run through the script of
+// a reference. Steps: "open", "set <key>=<text>...", "speed <n>", "delay <n>",
 // "click <control>", "answer <yes, no, a colour or ->" (for the
 // next question or colour dialog), "key <keys>", "shortcut <keys>" (an access key that asks
 // or plays), "move|down|up <control>" (the pointer, right
-// button), "picture <name>" (against its reference picture), "extinfo <step>"
-// (the info page alone, with a step taken in it).
+// button), "picture <name>" (against its reference picture), "extinfo" (the info
+// page alone, its steps taken while it shows).
 class DialogScenario : public Scenario, public OptionsPrompts
 {
 public:
-    explicit DialogScenario(const QByteArray &file)
-        : settings((temp.writeFile(file), temp.store())),
+    explicit DialogScenario(const QString &name)
+        : settings((temp.writeFile(settingsOf(name)), temp.store())),
           context{settings,
                   program,
                   wave,
@@ -89,7 +88,7 @@ public:
             KORVA_COMPARE_PICTURE(d.get(),
                                   arg + (Language::english(settings) ? "-english" : "-german"));
         } else if (verb == "extinfo") {
-            QTimer::singleShot(0, [this, arg] { run(arg, 1); });
+            QTimer::singleShot(0, [this] { waited("info"); });
             d->ExtInfo();
         } else {
             QFAIL(qPrintable("unknown step " + verb));
@@ -149,33 +148,16 @@ private slots:
 
     void scenario_data()
     {
-        QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<QString>("script");
-        const QString script =
-            "open; picture options; move LabelOK; move LabelCancel; down LabelOK; move LabelOK; "
-            "up LabelOK; move Frame3; down LabelCancel; move LabelCancel; up LabelCancel; move "
-            "Label1; move Check2; move LabelCancel; move HScroll2; move Picture2; move LabelOK; "
-            "move Label4; speed 2; speed 3; speed -1; click Check1; click Option2; click Check2; "
-            "delay 1; answer 255; click Command1; answer -; click Command2; answer no; click "
-            "Command3; answer no; shortcut Alt+R; move LabelOK; picture options-edited; click "
-            "Picture1; picture info; move PicInfo; key Escape; click Picture1; click LabelOK; "
-            "click Picture1; click Picture2; key Ctrl+Alt+K; key K; key Alt+X; key Alt+K; open; "
-            "answer 65280; click Command2; key Alt+A; open; answer 65280; click Command2; answer "
-            "yes; click Command3; key Return; open; click Picture1; key Return; key Enter; open; "
-            "click LabelCancel; open; extinfo key Escape; open; extinfo key Alt+A; open; extinfo "
-            "click LabelOK; set AniSpeed=fast Ani=yes AniDir=left SSaver=x SSaverTime=; open; "
-            "key Escape; set AniSpeed=7 Ani=2 AniDir=2 SSaver=-1 SSaverTime=11; open; key "
-            "Escape; set AniSpeed=-1 Ani=1 SSaverTime=2.5 FirstBar=junk; open; key Alt+K";
-        QTest::newRow("options-dialog-german") << QByteArray("[Sprache]\nGerman=1\n") << script;
-        QTest::newRow("options-dialog-english") << QByteArray("[Sprache]\nGerman=0\n") << script;
+        QTest::addColumn<QString>("name");
+        QTest::newRow("german") << QString("options-dialog-german");
+        QTest::newRow("english") << QString("options-dialog-english");
     }
     void scenario()
     {
-        QFETCH(QByteArray, file);
-        QFETCH(QString, script);
-        DialogScenario scenario(file);
-        scenario.run(script);
-        KORVA_COMPARE_TRACE(scenario.text(), QTest::currentDataTag());
+        QFETCH(QString, name);
+        DialogScenario scenario(name);
+        scenario.replay();
+        KORVA_COMPARE_TRACE(scenario.text(), name);
     }
 
     // The system ends the program while the dialog is open: the dialog
