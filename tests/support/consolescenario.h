@@ -20,7 +20,8 @@
 // "key <keys>", "tick6 <count>", "pointer <x>,<y>", "walk <x>,<y> <dx>,<dy>
 // <ticks>" (the pointer moved before each tick), "fresh <ticks>" (the idle
 // count, nothing seen of the pointer yet), "set <key>=<text>...", "grow <bar>
-// <target> <step>" (the draws of one growth), "width <bar> <twips>", "window
+// <target> <step>" and "shrink <bar> <floor> <step>" (the draws of one
+// growth or shrink), "width <bar> <twips>", "window
 // <w>,<h>" (a normal window), "drag <control> <dx>,<dy> <buttons>" (twips),
 // "focus" (on the black screen), "signal <SIGTERM|SIGHUP|SIGINT>", "close",
 // "restart" (a new life of the program on the scenario's settings file).
@@ -109,6 +110,11 @@ private:
         } else if (verb == "grow") {
             BarDraws(f->random).growth(args[0].toInt(), args[1].toInt(), args[2].toInt(),
                                        f->program.AniSpeed);
+        } else if (verb == "shrink") {
+            const double width = c.PicBar[args[0].toInt()]->twipWidth();
+            f->random.push({0.75, BarDraws::stepDraw(args[2].toInt(), f->program.AniSpeed)});
+            f->random.pushChoice(args[0].toInt(), 9);
+            f->random.push({(args[1].toInt() + 0.5) / (width + 1)});
         } else if (verb == "width") {
             c.PicBar[args[0].toInt()]->setTwipWidth(args[1].toInt());
         } else if (verb == "window") {
