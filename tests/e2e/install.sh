@@ -6,21 +6,26 @@
 BUILD=${1:?build folder}
 . "$(dirname "$0")/lib.sh"
 e2e_init "$BUILD/bin/korva-interface"
-hash desktop-file-validate appstreamcli identify lintian dpkg-deb dpkg-shlibdeps || { log "SKIP: packaging tools missing" && exit 77; }
+hash desktop-file-validate appstreamcli identify lintian dpkg-deb dpkg-shlibdeps ||
+    { log "SKIP: packaging tools missing" && exit 77; }
 DEST=$WORK/dest ROOT=$WORK/dest/usr APP=org.example.korva_interface
-DESTDIR=$DEST cmake --install "$BUILD" --prefix /usr >"$WORK/install.log" 2>&1 || fail "cmake --install: $(tail -n 3 "$WORK/install.log")"
+DESTDIR=$DEST cmake --install "$BUILD" --prefix /usr >"$WORK/install.log" 2>&1 ||
+    fail "cmake --install: $(tail -n 3 "$WORK/install.log")"
 for file in lib/korva-interface/{korva-interface,ResetLanguage,1.wav,2.wav,8.wav,10.wav,13.wav} \
     share/applications/$APP.desktop share/metainfo/$APP.metainfo.xml share/man/man6/korva-interface.6.gz \
     share/icons/hicolor/scalable/apps/korva-interface.svg share/doc/korva-interface/{copyright,LICENSE}; do
     [ -s "$ROOT/$file" ] || fail "not installed: $file"
 done
 for size in 32 48 64 128 256; do
-    [ "$(identify -format %wx%h "$ROOT/share/icons/hicolor/${size}x$size/apps/korva-interface.png")" = "${size}x$size" ] || fail "no $size px icon"
+    png=$ROOT/share/icons/hicolor/${size}x$size/apps/korva-interface.png
+    [ "$(identify -format %wx%h "$png")" = "${size}x$size" ] || fail "no $size px icon"
 done
-[ "$(readlink "$ROOT/bin/korva-interface")" = ../lib/korva-interface/korva-interface ] || fail "bin/korva-interface links elsewhere"
+[ "$(readlink "$ROOT/bin/korva-interface")" = ../lib/korva-interface/korva-interface ] ||
+    fail "bin/korva-interface links elsewhere"
 gzip -t "$ROOT/share/man/man6/korva-interface.6.gz" || fail "manual page is not gzip"
 desktop-file-validate "$ROOT/share/applications/$APP.desktop" || fail "menu entry invalid"
-appstreamcli validate --no-net "$ROOT/share/metainfo/$APP.metainfo.xml" >"$WORK/appstream.log" 2>&1 || fail "AppStream: $(cat "$WORK/appstream.log")"
+appstreamcli validate --no-net "$ROOT/share/metainfo/$APP.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
+    fail "AppStream: $(cat "$WORK/appstream.log")"
 pass "installed tree complete, menu entry and AppStream data valid"
 
 read -r EXEC _ < <(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP.desktop")
@@ -28,7 +33,8 @@ read -r EXEC _ < <(sed -n 's/^Exec=//p' "$ROOT/share/applications/$APP.desktop")
 [ -x "$PROGRAM" ] || fail "Exec=$EXEC is not an installed program"
 start && press "$DIALOG" key Return && expect_setting Sprache German 1 && expect_console
 press "$CONSOLE" key --clearmodifiers alt+F4 && expect_exit 10 Alt+F4
-"$ROOT/lib/korva-interface/ResetLanguage" >/dev/null && [ -z "$(setting Sprache German)" ] || fail "ResetLanguage left the language choice"
+"$ROOT/lib/korva-interface/ResetLanguage" >/dev/null && [ -z "$(setting Sprache German)" ] ||
+    fail "ResetLanguage left the language choice"
 start && window "$DIALOG" && pass "after ResetLanguage the language dialog asks again"
 
 rm -f "$BUILD"/korva-interface_*.deb
@@ -40,5 +46,7 @@ for want in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins; do
 done
 [ "$(dpkg-deb -f "$DEB" Maintainer)" = "KORVA-Interface team <korva-interface@example.org>" ] || fail "maintainer"
 [ -n "$(dpkg-deb -f "$DEB" Section)" ] || fail "no section"
-diff <(cd "$DEST" && find . ! -type d | sort) <(dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ { print $6 }' | sort) || fail "the package and the installed tree differ"
+diff <(cd "$DEST" && find . ! -type d | sort) \
+    <(dpkg-deb --contents "$DEB" | awk '$1 !~ /^d/ { print $6 }' | sort) ||
+    fail "the package and the installed tree differ"
 pass "lintian passes the .deb; Depends, Maintainer and Section set; it holds the installed tree"

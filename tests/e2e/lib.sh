@@ -84,6 +84,9 @@ press() { # TITLE XDOTOOL_ARGS...: gives the window the keyboard through the win
 click() { xdotool mousemove $((ART_X + $1)) $((ART_Y + $2)) click 1; }
 
 shot() { timeout 10 import -window root -crop "$4x$5+$2+$3" +repage "$WORK/$1.png" || fail "no screenshot $1"; }
+changes() { # NAME PAUSE X Y W H: DIFF, the pixels of the area that change in PAUSE seconds
+    shot "$1-1" "${@:3}" && sleep "$2" && shot "$1-2" "${@:3}" && diffpx "$1-1" "$1-2"
+}
 diffpx() { DIFF=$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1); DIFF=${DIFF%% *}; }
 lit() { # pixels of screenshot $1 that are not black, or with $2, of colour $2
     LIT=$(convert "$WORK/$1.png" ${2:+-fill black +opaque "$2"} -fill white +opaque black \

@@ -6,8 +6,10 @@ E2E_NO_WM=1
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 export WAYLAND_DISPLAY=korva-wayland DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/bus
-helper weston --backend=x11-backend.so --use-pixman --width="$SCREEN_W" --height="$SCREEN_H" --no-config --debug --socket="$WAYLAND_DISPLAY"
-hash weston weston-screenshooter && retry 100 0.1 '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' || { log "SKIP: no weston" && exit 77; }
+helper weston --backend=x11-backend.so --use-pixman --width="$SCREEN_W" --height="$SCREEN_H" \
+    --no-config --debug --socket="$WAYLAND_DISPLAY"
+hash weston weston-screenshooter && retry 100 0.1 '[ -S "$XDG_RUNTIME_DIR/$WAYLAND_DISPLAY" ]' ||
+    { log "SKIP: no weston" && exit 77; }
 shot() { # the compositor's own picture
     rm -f "$WORK"/wayland-screenshot-*.png && (cd "$WORK" && timeout 10 weston-screenshooter) || fail "no screenshot $1"
     convert "$WORK"/wayland-screenshot-*.png -crop "$4x$5+$2+$3" +repage "$WORK/$1.png"
@@ -42,7 +44,8 @@ expect 'the blank screen held the screen saver over D-Bus' 2 'grep -qx "UnInhibi
 grep -qx "Inhibit 1 KORVA-Interface" "$WORK/helpers.log" || fail "no hold asked for by KORVA-Interface"
 point $((ART_X + 740)) $((ART_Y + 86)) && xdotool click 1 sleep 1 # the upper right pill: a normal window
 corner && x=$WX y=$WY && point $((x + 300)) $((y + 300))
-xdotool mousedown 1 sleep 0.3 mousemove $((x + 350)) $((y + 340)) sleep 0.1 mousemove $((x + 400)) $((y + 380)) sleep 0.3 mouseup 1 sleep 0.5
+xdotool mousedown 1 sleep 0.3 mousemove $((x + 350)) $((y + 340)) sleep 0.1 \
+    mousemove $((x + 400)) $((y + 380)) sleep 0.3 mouseup 1 sleep 0.5
 corner && [ "$WX,$WY" = "$((x + 100)),$((y + 80))" ] || fail "dragged by 100,80 from $x,$y, the window is at $WX,$WY"
 point $((WX + 56)) $((WY + 495)) && xdotool click 1 # End
 expect_exit 15 End
