@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// A stand-in for the desktop's screen saver on a private session bus. It
-// grants and takes back holds as org.freedesktop.ScreenSaver does and reports
-// each on a line of its own: "Inhibit <cookie> <application>", "UnInhibit
-// <cookie>".
+// A stand-in for the desktop's screen saver on a private session bus: it grants and takes back
+// holds and prints each, "Inhibit <cookie> <application>" or "UnInhibit <cookie>", on a line of its
+// own.
 #include <QCoreApplication>
 #include <QDBusConnection>
 
@@ -16,30 +15,25 @@ class FakeScreenSaver : public QObject
 public slots:
     uint Inhibit(const QString &application, const QString &)
     {
-        report(QStringLiteral("Inhibit %1 %2").arg(++lastCookie_).arg(application));
+        std::printf("Inhibit %u %s\n", ++lastCookie_, qPrintable(application));
         return lastCookie_;
     }
-    void UnInhibit(uint cookie) { report(QStringLiteral("UnInhibit %1").arg(cookie)); }
+    void UnInhibit(uint cookie) { std::printf("UnInhibit %u\n", cookie); }
 
 private:
-    static void report(const QString &line)
-    {
-        std::printf("%s\n", qPrintable(line));
-        std::fflush(stdout);
-    }
     uint lastCookie_ = 0;
 };
 
 int main(int argc, char *argv[])
 {
     QCoreApplication app(argc, argv);
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    std::setvbuf(stdout, nullptr, _IOLBF, 0);
     FakeScreenSaver saver;
-    if (!bus.registerObject(QStringLiteral("/org/freedesktop/ScreenSaver"), &saver,
-                            QDBusConnection::ExportAllSlots) ||
-        !bus.registerService(QStringLiteral("org.freedesktop.ScreenSaver")))
-        return 1;
-    return app.exec();
+    QDBusConnection bus = QDBusConnection::sessionBus();
+    const bool up = bus.registerObject("/org/freedesktop/ScreenSaver", &saver,
+                                       QDBusConnection::ExportAllSlots) &&
+                    bus.registerService("org.freedesktop.ScreenSaver");
+    return up ? app.exec() : 1;
 }
 
 #include "fakescreensaver.moc"
