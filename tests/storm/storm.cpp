@@ -9,9 +9,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QColorDialog>
-#include <QCommandLineParser>
 #include <QDialogButtonBox>
-#include <QDir>
 #include <QTest>
 
 #include <cstdio>
@@ -23,48 +21,47 @@
 // korva_storm [--seed S] [--events N] [--files F]; a failure names its seed.
 namespace {
 
-const QList<QByteArray> ProgramKeys =
-    QByteArray("German AniDir AniSpeed Ani FirstBar LastBar SSaver SSaverTime").split(' ');
-const char *const Keys = "Esc Return Space F1 Alt+F4 F5 Alt+S Alt+P Alt+R Alt+E Alt+O Alt+I "
-                         "Alt+M X S Alt+X Ctrl+P Shift+R";
-const QList<QByteArray> Numbers =
-    QByteArray("0|1|-1|3|-32769|2147483648|1e308|0x10| 7|1.5|NaN|1,2||99999999999999999999")
-        .split('|');
-
-// A settings file as a careless hand or a broken disk leaves it: good lines
-// half the time, with huge, negative and odd numbers and duplicate keys;
-// sections, long lines and random bytes; all cut short at random.
-QByteArray hostileFile(std::mt19937_64 &random)
+QByteArray read(const QString &path)
 {
-    QByteArray text;
-    for (int n = int(random() % 60); n > 0; --n) {
-        const QByteArray pieces[] = {
-            ProgramKeys[random() % 8] + '=' + Numbers[random() % 14] + '\n', "[Sprache]\n",
-            "[Optionen]\n", QByteArray(int(random() % 200000), '7'), QByteArray(1, char(random()))};
-        text += pieces[std::clamp(int(random() % 10) - 4, 0, 4)];
-    }
-    return text.left(int(random() % (text.size() + 1)));
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
+
+// Next to this file, one list a line: the program's keys in the settings
+// file, the keys a person presses, and odd numbers for hostile settings.
+const QList<QByteArray> Words = read(KORVA_STORM_WORDS).split('\n');
+const QList<QByteArray> ProgramKeys = Words[0].split('|'), Keys = Words[1].split('|'),
+                        Numbers = Words[2].split('|');
 
 struct Storm
 {
     explicit Storm(unsigned long long seed) : seed(seed), pick(seed) {}
     unsigned long long seed;
     std::mt19937_64 pick;
-    std::unique_ptr<ConsoleFixture> f;
+    std::unique_ptr<ConsoleFixture> f; // the program's present life
     bool inFolder = false, writable = false;
     QByteArray before; // the settings file as the program found it
     QString atEnd;     // what showed when the program was told to end
     long budget = 0, lives = 0, done = 0;
     int depth = 0, deepest = 0;
 
-    int below(int n) { return int(pick() % quint64(n)); }
+    int below(qsizetype n) { return int(pick() % quint64(n)); }
     ConsoleWindow &console() { return *f->console; }
     bool ending() { return f->recordingDelay.ending(); }
-    QByteArray file()
+
+    // A settings file as a careless hand or a broken disk leaves it: good
+    // lines half the time, with huge, negative and odd numbers and duplicate
+    // keys; sections, long lines and random bytes; all cut short at random.
+    QByteArray hostileFile()
     {
-        QFile file(f->settings.path());
-        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+        QByteArray text;
+        for (int n = below(60); n > 0; --n)
+            text += std::array<QByteArray, 5>{
+                ProgramKeys[below(ProgramKeys.size())] + '=' + Numbers[below(Numbers.size())] +
+                    '\n',
+                "[Sprache]\n", "[Optionen]\n", QByteArray(below(200000), '7'),
+                QByteArray(1, char(pick()))}[std::clamp(below(10) - 4, 0, 4)];
+        return text.left(below(text.size() + 1));
     }
 
     // One life of the program on this settings file, or on a folder in its
@@ -77,37 +74,32 @@ struct Storm
         inFolder = folder && QDir().mkpath(f->settings.path());
         if (!folder)
             f->settings.writeFile(text);
-        before = file();
+        before = read(f->settings.path());
         writable = !inFolder && before.size() <= SettingsFile::MaxSize;
         atEnd.clear();
         // Start-up, too, draws from the storm's draws.
         f->random.onExhausted = [this] { f->random.push({double(pick() >> 11) * 0x1p-53}); };
         f->random.push({0.5});
-        // The console's waits run a real nested event loop, and the storm's
-        // next events inside it. At the deepest a running graph is stopped so
-        // that the waits above can finish; once time is up the program ends,
-        // which unwinds every wait.
+        // Inside each of the console's waits, what its event loop has waiting
+        // runs, then the storm's next events. At the deepest a running graph
+        // is stopped so that the waits above can finish; once time is up the
+        // program ends, which unwinds every wait.
         f->recordingDelay.during = [this](int) {
-            QEventLoop loop;
-            QTimer::singleShot(0, &loop, [&] {
-                deepest = std::max(deepest, ++depth);
-                if (done >= budget)
-                    console().close();
-                else if (depth >= 12 && console().state().BarsRunning)
-                    console().bars().label12Click();
-                else if (depth < 12)
-                    while (below(3) == 0 && done < budget && !ending())
-                        event();
-                --depth;
-                loop.quit();
-            });
-            loop.exec();
+            QCoreApplication::processEvents();
+            deepest = std::max(deepest, ++depth);
+            if (done >= budget)
+                console().close();
+            else if (depth >= 12 && console().state().BarsRunning)
+                console().bars().label12Click();
+            else if (depth < 12)
+                while (below(3) == 0 && done < budget && !ending())
+                    event();
+            --depth;
         };
         f->load();
         while (done < budget && !ending())
             event();
-        if (!ending())
-            console().close();
+        console().close();
         check("the end");
         restartEventLoops();
         f.reset();
@@ -124,7 +116,7 @@ struct Storm
             const auto from = below(2) ? console().controls().Picture1->findChildren<TwipControl *>(
                                              Qt::FindDirectChildrenOnly)
                                        : console().findChildren<TwipControl *>();
-            TwipControl *w = from[below(int(from.size()))];
+            TwipControl *w = from[below(from.size())];
             const QPoint at(below(w->width() + 2) - 1, below(w->height() + 2) - 1);
             const QPoint to = below(10) ? at : QPoint(below(200) - 100, below(200) - 100);
             const Qt::MouseButton button = below(5) ? Qt::LeftButton : Qt::RightButton;
@@ -132,7 +124,7 @@ struct Storm
             QTest::mouseMove(w, to);
             QTest::mouseRelease(w, button, {}, to);
         } else if (roll < 38) {
-            QTest::keySequence(&console(), QString(Keys).split(' ')[below(18)]);
+            QTest::keySequence(&console(), QString(Keys[below(Keys.size())]));
         } else if (roll < 68) {
             emit console().timer(below(6) + 1).timeout({});
         } else if (roll < 72) {
@@ -140,8 +132,8 @@ struct Storm
         } else {
             console().close();
         }
-        const char *kinds[] = {"click", "key", "tick", "power", "close"};
-        check(kinds[(roll >= 30) + (roll >= 38) + (roll >= 68) + (roll >= 72)]);
+        check(std::array{"click", "key", "tick", "power",
+                         "close"}[(roll >= 30) + (roll >= 38) + (roll >= 68) + (roll >= 72)]);
     }
 
     // What holds after every event, inside a handler or not; and at rest,
@@ -181,7 +173,7 @@ struct Storm
         expect(dark || shown.endsWith("11111") || shown.endsWith("00000"), "a bar section in part");
         atEnd = ending() && atEnd.isEmpty() ? shown : atEnd;
         expect(atEnd.isEmpty() || shown == atEnd, "handlers went on after the end");
-        const QByteArray now = file();
+        const QByteArray now = read(f->settings.path());
         expect(QFileInfo(f->settings.path()).isDir() == inFolder && (writable || now == before),
                "the settings file, or the folder in its place, was changed against the rules");
         // Every line of the file that does not hold one of the program's keys is still there.
@@ -192,17 +184,17 @@ struct Storm
                    "the settings file lost a line the program does not own");
         if (depth > 0 || ending())
             return;
+        const QList<bool> &saver = f->screenSaver.requests;
+        const bool on =
+            QList{Captions::PowerOnGerman, Captions::PowerOnEnglish}.contains(k.Label15->caption());
         expect(!console().state().BarsRunning && k.Label12->caption() == Captions::Start,
-               "no handler runs, yet the graph runs");
+               "a graph runs at rest");
         expect(!console().state().ScreenOff || !k.Picture4->isHidden(),
                "the screen is off, yet shows");
-        const QList<bool> &saver = f->screenSaver.requests;
         expect(dark || (f->pointer.counter >= 0 && (saver.isEmpty() || saver.last())),
                "the console shows with the pointer hidden or the desktop's screen saver held off");
-        const QString power = k.Label15->caption();
-        expect(dark || (power == Captions::PowerOnGerman || power == Captions::PowerOnEnglish) ==
-                           k.Picture3->isVisibleTo(&console()),
-               "the bar section does not show as the power caption says");
+        expect(dark || on == k.Picture3->isVisibleTo(&console()),
+               "the bar section not as the power says");
     }
 };
 
@@ -215,16 +207,15 @@ int main(int argc, char *argv[])
     // would bury the storm's own lines; the sanitizers write past this.
     qInstallMessageHandler([](QtMsgType, const QMessageLogContext &, const QString &) {});
     QApplication app(argc, argv);
-    QCommandLineParser line;
-    line.addOptions({{"seed", "", "S", QString::number(QRandomGenerator::system()->generate64())},
-                     {"events", "", "N", "20000"},
-                     {"files", "", "F", "100"}});
-    line.process(app);
-    Storm storm(line.value("seed").toULongLong());
-    const long events = line.value("events").toLong();
-    const int files = line.value("files").toInt();
-    std::printf("storm seed %llu: %ld events, %d settings files\n", storm.seed, events, files);
-    std::fflush(stdout);
+    QHash<QString, QString> option; // --name value pairs
+    for (int i = 1; i + 1 < argc; i += 2)
+        option[argv[i]] = argv[i + 1];
+    Storm storm(option.value("--seed", QString::number(QRandomGenerator::system()->generate64()))
+                    .toULongLong());
+    const long events = option.value("--events", "20000").toLong();
+    const int files = option.value("--files", "100").toInt();
+    std::fprintf(stderr, "storm seed %llu: %ld events, %d settings files\n", storm.seed, events,
+                 files);
     // Whichever modal dialog an event opens, the language dialog of an
     // unchosen language included, gets an answer from the loop it runs: a
     // click on one of its buttons, a colour chooser's only on OK or Cancel,
@@ -232,15 +223,11 @@ int main(int argc, char *argv[])
     // dialog the answer opens in turn gets its own answer from the next tick.
     QTimer dialogs;
     QObject::connect(&dialogs, &QTimer::timeout, [&storm] {
-        QWidget *dialog = QApplication::activeModalWidget();
-        if (!dialog)
-            return;
-        QObject *box =
-            qobject_cast<QColorDialog *>(dialog) ? dialog->findChild<QDialogButtonBox *>() : dialog;
-        const auto buttons = box->findChildren<QAbstractButton *>();
-        QObject *to = buttons.isEmpty() || !storm.below(3)
-                          ? dialog
-                          : buttons[storm.below(int(buttons.size()))];
+        QWidget *dialog = QApplication::activeModalWidget(), *box = dialog;
+        if (qobject_cast<QColorDialog *>(dialog))
+            box = dialog->findChild<QDialogButtonBox *>();
+        const auto b = box ? box->findChildren<QAbstractButton *>() : QList<QAbstractButton *>();
+        QObject *to = b.isEmpty() || !storm.below(3) ? dialog : b[storm.below(b.size())];
         QMetaObject::invokeMethod(to, to == dialog ? "close" : "click", Qt::QueuedConnection);
     });
     dialogs.start(0);
@@ -248,8 +235,7 @@ int main(int argc, char *argv[])
         storm.life(false, "[Sprache]\nGerman=" + QByteArray::number(storm.below(3)) + "\n", events);
     // Now and then a folder in the file's place.
     for (int n = 0; n < files; ++n)
-        storm.life(storm.below(7) == 0, hostileFile(storm.pick), storm.done + storm.below(40));
-    std::printf("storm seed %llu passed: %ld events in %ld program lives, %d settings files, "
-                "waits nested %d deep\n",
+        storm.life(storm.below(7) == 0, storm.hostileFile(), storm.done + storm.below(40));
+    std::printf("storm seed %llu passed: %ld events, %ld lives, %d settings files, waits %d deep\n",
                 storm.seed, storm.done, storm.lives, files, storm.deepest);
 }
