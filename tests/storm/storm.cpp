@@ -8,8 +8,6 @@
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QColorDialog>
-#include <QDialogButtonBox>
 #include <QTest>
 
 #include <cstdio>
@@ -29,9 +27,8 @@ QByteArray read(const QString &path)
 
 // Next to this file, one list a line: the program's keys in the settings
 // file, the keys a person presses, and odd numbers for hostile settings.
-const QList<QByteArray> Words = read(KORVA_STORM_WORDS).split('\n');
-const QList<QByteArray> ProgramKeys = Words[0].split('|'), Keys = Words[1].split('|'),
-                        Numbers = Words[2].split('|');
+const QList<QByteArray> Words = read(KORVA_STORM_WORDS).split('\n'), Owned = Words[0].split('|'),
+                        Keys = Words[1].split('|'), Numbers = Words[2].split('|');
 
 struct Storm
 {
@@ -40,8 +37,8 @@ struct Storm
     std::mt19937_64 pick;
     std::unique_ptr<ConsoleFixture> f; // the program's present life
     bool inFolder = false, writable = false;
-    QByteArray before; // the settings file as the program found it
-    QString atEnd;     // what showed when the program was told to end
+    QList<QByteArray> before; // the lines of the settings file as the program found it
+    QString atEnd;            // what showed when the program was told to end
     long budget = 0, lives = 0, done = 0;
     int depth = 0, deepest = 0;
 
@@ -57,8 +54,7 @@ struct Storm
         QByteArray text;
         for (int n = below(60); n > 0; --n)
             text += std::array<QByteArray, 5>{
-                ProgramKeys[below(ProgramKeys.size())] + '=' + Numbers[below(Numbers.size())] +
-                    '\n',
+                Owned[below(Owned.size())] + '=' + Numbers[below(Numbers.size())] + '\n',
                 "[Sprache]\n", "[Optionen]\n", QByteArray(below(200000), '7'),
                 QByteArray(1, char(pick()))}[std::clamp(below(10) - 4, 0, 4)];
         return text.left(below(text.size() + 1));
@@ -72,10 +68,9 @@ struct Storm
         ++lives;
         budget = until;
         inFolder = folder && QDir().mkpath(f->settings.path());
-        if (!folder)
-            f->settings.writeFile(text);
-        before = read(f->settings.path());
-        writable = !inFolder && before.size() <= SettingsFile::MaxSize;
+        f->settings.writeFile(text); // which a folder in its place keeps out
+        before = read(f->settings.path()).split('\n');
+        writable = !inFolder && QFileInfo(f->settings.path()).size() <= SettingsFile::MaxSize;
         atEnd.clear();
         // Start-up, too, draws from the storm's draws.
         f->random.onExhausted = [this] { f->random.push({double(pick() >> 11) * 0x1p-53}); };
@@ -111,8 +106,8 @@ struct Storm
     void event()
     {
         ++done;
-        const int roll = below(73);
-        if (roll < 30) {
+        const int r = below(73), kind = (r >= 30) + (r >= 38) + (r >= 68) + (r >= 72);
+        if (kind == 0) {
             const auto from = below(2) ? console().controls().Picture1->findChildren<TwipControl *>(
                                              Qt::FindDirectChildrenOnly)
                                        : console().findChildren<TwipControl *>();
@@ -123,17 +118,16 @@ struct Storm
             QTest::mousePress(w, button, {}, at);
             QTest::mouseMove(w, to);
             QTest::mouseRelease(w, button, {}, to);
-        } else if (roll < 38) {
+        } else if (kind == 1) {
             QTest::keySequence(&console(), QString(Keys[below(Keys.size())]));
-        } else if (roll < 68) {
+        } else if (kind == 2) {
             emit console().timer(below(6) + 1).timeout({});
-        } else if (roll < 72) {
+        } else if (kind == 3) {
             console().power().label15Click();
         } else {
             console().close();
         }
-        check(std::array{"click", "key", "tick", "power",
-                         "close"}[(roll >= 30) + (roll >= 38) + (roll >= 68) + (roll >= 72)]);
+        check(std::array{"click", "key", "tick", "power", "close"}[kind]);
     }
 
     // What holds after every event, inside a handler or not; and at rest,
@@ -158,43 +152,38 @@ struct Storm
         // Whether the black screen or one of its black sections shows.
         bool dark = !k.Picture4->isHidden() || k.PicNum->isHidden();
         for (int i = 1; i <= 9; ++i) {
-            // Bars grow past their target by at most one step, the largest 500 twips.
-            const double width = k.PicBar[i]->twipWidth(), marker = k.Marker[i - 1]->twipWidth();
-            expect(width >= 0 && width <= 10000 + 500 &&
-                       k.Marker[i - 1]->twipLeft() == width - marker,
+            // A track is 10000 twips; a bar grows past its target by at most one
+            // step, the largest 500 twips.
+            const double width = k.PicBar[i]->twipWidth(), left = k.Marker[i - 1]->twipLeft();
+            expect(width >= 0 && width <= 10500 && left == width - k.Marker[i - 1]->twipWidth(),
                    "a bar left its track, or its marker the bar's end");
             shown += ' ' + QString::number(width);
             dark = dark || (i < 9 && !k.PicOff[i]->isHidden());
         }
-        for (QWidget *w :
-             std::initializer_list<QWidget *>{k.Picture3, k.Label12, k.Image1, k.Label16, k.Image6})
+        for (QWidget *w : QWidgetList{k.Picture3, k.Label12, k.Image1, k.Label16, k.Image6})
             shown += w->isVisibleTo(&console()) ? "1" : "0";
         // The black sections cover the buttons of a section whose panel they hid.
         expect(dark || shown.endsWith("11111") || shown.endsWith("00000"), "a bar section in part");
         atEnd = ending() && atEnd.isEmpty() ? shown : atEnd;
         expect(atEnd.isEmpty() || shown == atEnd, "handlers went on after the end");
-        const QByteArray now = read(f->settings.path());
+        const QList<QByteArray> now = read(f->settings.path()).split('\n');
         expect(QFileInfo(f->settings.path()).isDir() == inFolder && (writable || now == before),
                "the settings file, or the folder in its place, was changed against the rules");
         // Every line of the file that does not hold one of the program's keys is still there.
-        const QList<QByteArray> lines = now.split('\n');
-        for (const QByteArray &line : before.split('\n'))
-            expect(!writable || lines.contains(line) ||
-                       ProgramKeys.contains(line.split('=')[0].trimmed()),
+        for (const QByteArray &line : before)
+            expect(!writable || now.contains(line) || Owned.contains(line.split('=')[0].trimmed()),
                    "the settings file lost a line the program does not own");
         if (depth > 0 || ending())
             return;
         const QList<bool> &saver = f->screenSaver.requests;
+        const ConsoleState &s = console().state();
         const bool on =
             QList{Captions::PowerOnGerman, Captions::PowerOnEnglish}.contains(k.Label15->caption());
-        expect(!console().state().BarsRunning && k.Label12->caption() == Captions::Start,
-               "a graph runs at rest");
-        expect(!console().state().ScreenOff || !k.Picture4->isHidden(),
-               "the screen is off, yet shows");
+        expect(!s.BarsRunning && k.Label12->caption() == Captions::Start, "a graph runs at rest");
+        expect(!s.ScreenOff || !k.Picture4->isHidden(), "the screen is off, yet shows");
         expect(dark || (f->pointer.counter >= 0 && (saver.isEmpty() || saver.last())),
                "the console shows with the pointer hidden or the desktop's screen saver held off");
-        expect(dark || on == k.Picture3->isVisibleTo(&console()),
-               "the bar section not as the power says");
+        expect(dark || on == k.Picture3->isVisibleTo(&console()), "the power caption lies");
     }
 };
 
@@ -210,12 +199,10 @@ int main(int argc, char *argv[])
     QHash<QString, QString> option; // --name value pairs
     for (int i = 1; i + 1 < argc; i += 2)
         option[argv[i]] = argv[i + 1];
-    Storm storm(option.value("--seed", QString::number(QRandomGenerator::system()->generate64()))
-                    .toULongLong());
+    Storm storm(option.value("--seed", QString::number(std::random_device()())).toULongLong());
     const long events = option.value("--events", "20000").toLong();
     const int files = option.value("--files", "100").toInt();
-    std::fprintf(stderr, "storm seed %llu: %ld events, %d settings files\n", storm.seed, events,
-                 files);
+    std::fprintf(stderr, "storm seed %llu: %ld events, %d files\n", storm.seed, events, files);
     // Whichever modal dialog an event opens, the language dialog of an
     // unchosen language included, gets an answer from the loop it runs: a
     // click on one of its buttons, a colour chooser's only on OK or Cancel,
@@ -223,12 +210,13 @@ int main(int argc, char *argv[])
     // dialog the answer opens in turn gets its own answer from the next tick.
     QTimer dialogs;
     QObject::connect(&dialogs, &QTimer::timeout, [&storm] {
-        QWidget *dialog = QApplication::activeModalWidget(), *box = dialog;
-        if (qobject_cast<QColorDialog *>(dialog))
-            box = dialog->findChild<QDialogButtonBox *>();
-        const auto b = box ? box->findChildren<QAbstractButton *>() : QList<QAbstractButton *>();
+        QWidget *dialog = QApplication::activeModalWidget();
+        const auto b = dialog && !dialog->inherits("QColorDialog")
+                           ? dialog->findChildren<QAbstractButton *>()
+                           : QList<QAbstractButton *>();
         QObject *to = b.isEmpty() || !storm.below(3) ? dialog : b[storm.below(b.size())];
-        QMetaObject::invokeMethod(to, to == dialog ? "close" : "click", Qt::QueuedConnection);
+        const char *answer = to != dialog ? "click" : storm.below(2) ? "accept" : "reject";
+        QMetaObject::invokeMethod(to, answer, Qt::QueuedConnection);
     });
     dialogs.start(0);
     while (storm.done < events)
