@@ -179,11 +179,11 @@ struct Storm
         const ConsoleState &s = console().state();
         const bool on =
             QList{Captions::PowerOnGerman, Captions::PowerOnEnglish}.contains(k.Label15->caption());
-        expect(!s.BarsRunning && k.Label12->caption() == Captions::Start, "a graph runs at rest");
-        expect(!s.ScreenOff || !k.Picture4->isHidden(), "the screen is off, yet shows");
+        expect(!s.BarsRunning && k.Label12->caption() == Captions::Start, "the graph runs at rest");
+        expect(!s.ScreenOff || !k.Picture4->isHidden(), "the screen is off, yet the console shows");
         expect(dark || (f->pointer.counter >= 0 && (saver.isEmpty() || saver.last())),
                "the console shows with the pointer hidden or the desktop's screen saver held off");
-        expect(dark || on == k.Picture3->isVisibleTo(&console()), "the power caption lies");
+        expect(dark || on == k.Picture3->isVisibleTo(&console()), "the power caption is wrong");
     }
 };
 
@@ -205,8 +205,9 @@ int main(int argc, char *argv[])
     std::fprintf(stderr, "storm seed %llu: %ld events, %d files\n", storm.seed, events, files);
     // Whichever modal dialog an event opens, the language dialog of an
     // unchosen language included, gets an answer from the loop it runs: a
-    // click on one of its buttons, a colour chooser's only on OK or Cancel,
-    // or a close. The answer runs once this tick has returned, so that a
+    // click on one of its buttons (a colour chooser's own buttons, picking
+    // from the screen among them, are left alone), or it is accepted or
+    // turned down. The answer runs once this tick has returned, so that a
     // dialog the answer opens in turn gets its own answer from the next tick.
     QTimer dialogs;
     QObject::connect(&dialogs, &QTimer::timeout, [&storm] {
