@@ -21,10 +21,9 @@ class FakeScreenSaver : public QObject
 public:
     QStringList calls;
 public slots:
-    uint Inhibit(const QString &application, const QString &reason)
+    uint Inhibit(const QString &app, const QString &why)
     {
-        calls << "Inhibit " + application + ", " + reason;
-        return 40 + calls.size();
+        return 40 + (calls << "Inhibit " + app + ", " + why).size();
     }
     void UnInhibit(uint cookie) { calls << QString("UnInhibit %1").arg(cookie); }
     void Ping() { calls << "ping"; }
