@@ -37,22 +37,18 @@ class TstSettings : public QObject
         const QByteArray name = QFile::encodeName(at);
         if (kind.startsWith("link "))
             return make(at + ".target", kind.mid(5), text) && QFile::link(at + ".target", at);
-        if (kind == "fifo")
-            return ::mkfifo(name, 0600) == 0;
-        if (kind == "device")
-            return ::mknod(name, S_IFCHR | 0600, makedev(1, 3)) == 0;
-        if (kind == "dir")
-            return QDir().mkdir(at);
-        // As the owner of a lock writes it: process, program, host, machine, boot.
-        if (kind == "dead")
-            text = QStringList({"2147483646", QCoreApplication::applicationName(),
-                                QSysInfo::machineHostName(), QSysInfo::machineUniqueId(),
-                                QSysInfo::bootUniqueId(), ""})
-                       .join('\n')
+        if (kind == "fifo" || kind == "device")
+            return (kind == "fifo" ? ::mkfifo(name, 0600)
+                                   : ::mknod(name, S_IFCHR | 0600, makedev(1, 3))) == 0;
+        if (kind == "dead") // as its owner writes it: process, program, host, machine, boot
+            text = QString("2147483646\n%1\n%2\n%3\n%4\n")
+                       .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName(),
+                            QSysInfo::machineUniqueId(), QSysInfo::bootUniqueId())
                        .toUtf8();
         QFile file(at);
         return kind == "none" ||
-               (file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+               (kind == "dir" ? QDir().mkdir(at)
+                              : file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
     }
 
     // What lies at a path, following a link: "file:<size>", "dir", "link>none"...
