@@ -17,46 +17,37 @@ class TstScreenOptions : public QObject
     Q_OBJECT
 
 private slots:
-    // Zoom, screen width and height: the factor, 0 for no zoom.
-    void zoomFitsTheArtworkWithinBounds_data()
-    {
-        QTest::addColumn<QString>("row");
-        for (const char *row : {"fit 800 480 0.86643", "fit 1024 768 1.28", "fit 1920 1080 1.94946",
-                                "fit 3840 2160 3.89892", "fit 320 200 0.5", "fit 7680 4320 4",
-                                "0.5 800 480 0.5", "4.01 800 480 0", "Fit 800 480 0"})
-            QTest::newRow(row) << QString(row);
-    }
-    void zoomFitsTheArtworkWithinBounds()
-    {
-        QFETCH(QString, row);
-        const QStringList w = row.split(' ');
-        const QSizeF screen(w[1].toInt(), w[2].toInt());
-        QVERIFY(qAbs(Zoom::factor(w[0], screen).value_or(0) - w[3].toDouble()) < 1e-5);
-    }
-
-    // A choice among the screens DP-1, HDMI-1 and 7: its index, -1 for none.
-    void screenIsChosenByNumberOrName_data()
+    // "zoom" rows: the zoom asked for, screen width and height, the factor
+    // (0 for no zoom). "screen" rows: a choice among the screens DP-1, HDMI-1
+    // and 7, its index (-1 for none).
+    void choices_data()
     {
         QTest::addColumn<QString>("row");
         for (const char *row :
-             {"=0", "1=1", "HDMI-1=1", "7=2", "3=-1", "-1=-1", "+1=-1", "hdmi-1=-1"})
+             {"zoom fit 800 480 0.86643", "zoom fit 1024 768 1.28", "zoom fit 1920 1080 1.94946",
+              "zoom fit 3840 2160 3.89892", "zoom fit 320 200 0.5", "zoom fit 7680 4320 4",
+              "zoom 0.5 800 480 0.5", "zoom 4.01 800 480 0", "zoom Fit 800 480 0", "screen  0",
+              "screen 1 1", "screen HDMI-1 1", "screen 7 2", "screen 3 -1", "screen -1 -1",
+              "screen +1 -1", "screen hdmi-1 -1"})
             QTest::newRow(row) << QString(row);
     }
-    void screenIsChosenByNumberOrName()
+    void choices()
     {
         QFETCH(QString, row);
-        QCOMPARE(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, row.section('=', 0, 0)),
-                 row.section('=', 1).toInt());
+        const QStringList w = row.split(' ');
+        if (w[0] == "zoom")
+            QVERIFY(qAbs(Zoom::factor(w[1], QSizeF(w[2].toInt(), w[3].toInt())).value_or(0) -
+                         w[4].toDouble()) < 1e-5);
+        else
+            QCOMPARE(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, w[1]), w[2].toInt());
     }
 
-    void helpListsTheScreens()
+    // --help lists the screens; the console on the second follows it when
+    // it is unplugged, to cover the remaining screen.
+    void unpluggedScreen()
     {
         QCOMPARE(ScreenChoice::describe(), QString("  0  left          1024x768 at 0,0  primary\n"
                                                    "  1  right         1920x1080 at 1024,0\n"));
-    }
-
-    void unpluggedScreen()
-    {
         ScreenFollower follower;
         ConsoleFixture f;
         f.load();
@@ -72,6 +63,8 @@ private slots:
             native);
         // The console covers the remaining screen, the artwork in its middle.
         QTRY_COMPARE(f.console->geometry(), QRect(0, 0, 1024, 768));
+        QCOMPARE(ScreenChoice::describe(),
+                 QString("  0  left          1024x768 at 0,0  primary\n"));
         QCOMPARE(f.c().Picture1->twipGeometry().center(), QPointF(1024 * 15 / 2, 768 * 15 / 2));
     }
 };

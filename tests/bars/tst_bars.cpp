@@ -9,7 +9,7 @@
 
 #include <QtTest>
 
-#include <cmath>
+#include <utility>
 
 // The bar graph: colour ramp, run loop, alert colouring, reset, collapse and
 // the click areas that set speed and alert zones.
@@ -23,8 +23,7 @@ class TstBars : public QObject
     // red, "?" when neither red nor its normal colour.
     void note(ConsoleFixture &f, const QString &what)
     {
-        trace_ << f.sound.events;
-        f.sound.events.clear();
+        trace_ << std::exchange(f.sound.events, {});
         QStringList bars;
         for (int i = 1; i <= 9; ++i) {
             const qint32 colour = f.c().PicBar[i]->backColor();
@@ -62,10 +61,10 @@ private slots:
         QFETCH(QString, options);
         ConsoleFixture f;
         const QStringList v = options.split(' '); // AniSpeed, Ani, AniDir, FirstBar, LastBar
-        f.settings.writeFile(
-            QString("[Optionen]\nAniSpeed=%1\nAni=%2\nAniDir=%3\nFirstBar=%4\nLastBar=%5\n")
-                .arg(v[0], v[1], v[2], v[3], v[4])
-                .toUtf8());
+        f.settings.writeFile(QString("[Optionen]\nAniSpeed=%1\nAni=%2\nAniDir=%3\nFirstBar=%4\n"
+                                     "LastBar=%5\n")
+                                 .arg(v[0], v[1], v[2], v[3], v[4])
+                                 .toUtf8());
         f.load();
         trace_.clear();
         for (int i = 1; i <= 9; ++i)
@@ -96,21 +95,19 @@ private slots:
             else if (waits > 2 && f.c().PicBar[4]->twipWidth() > 2000 && f.state().BarsRunning)
                 f.console->bars().label12Click();
         };
-        for (const char *click : {"Label12", "Label16", "Label12"}) {
-            QByteArray(click) == "Label12" ? f.console->bars().label12Click()
-                                           : f.console->bars().label16Click();
-            note(f, QString(click) + " done, " + f.c().Label12->caption());
+        for (const int label : {12, 16, 12}) {
+            label == 12 ? f.console->bars().label12Click() : f.console->bars().label16Click();
+            note(f, QString("Label%1 done, %2").arg(label).arg(f.c().Label12->caption()));
         }
         for (int i = 1; i <= 9; ++i)
             f.c().PicBar[i]->setBackColor(ColorValue::AlertRed);
         QVERIFY(QMetaObject::invokeMethod(&f.console->timer(5), "timeout"));
         note(f, "Timer5");
-        BarSettings &areas = f.console->barSettings();
         for (QChar area : QString("888883322")) {
             f.c().PicBar[7]->setBackColor(ColorValue::AlertRed);
-            area == '8'   ? areas.image8Click()
-            : area == '3' ? areas.image3Click()
-                          : areas.image2Click();
+            (f.console->barSettings().*(area == '8'   ? &BarSettings::image8Click
+                                        : area == '3' ? &BarSettings::image3Click
+                                                      : &BarSettings::image2Click))();
             QFile file(f.settings.path());
             QVERIFY(file.open(QIODevice::ReadOnly));
             note(f, QString("Image") + area + " " + file.readAll().simplified());

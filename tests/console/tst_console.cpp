@@ -15,19 +15,15 @@ class TstConsole : public QObject
 {
     Q_OBJECT
 
-    // The colour at the left end of a picture, clear of its text.
-    static QString colourOf(const QPixmap &picture)
-    {
-        return picture.toImage().pixelColor(12, picture.height() / 2).name();
-    }
-
     // Every caption, picture and colour the timers change, one entry each.
     static QStringList shown(ConsoleFixture &f)
     {
         QStringList items{f.c().Label14->caption()};
-        for (int box = 1; box <= 4; ++box)
-            items << QString::asprintf("Picture2(%d) %s", box,
-                                       qPrintable(colourOf(f.c().Picture2[box]->picture())));
+        for (int box = 1; box <= 4; ++box) { // the colour at the left end, clear of the text
+            const QImage picture = f.c().Picture2[box]->picture().toImage();
+            items << "Picture2(" + QString::number(box) + ") " +
+                         picture.pixelColor(12, picture.height() / 2).name();
+        }
         const QHash<qint32, QString> colours{{ColorValue::PanelBlue, "blue"},
                                              {ColorValue::PanelOrange, "orange"}};
         for (int p = 1; p <= 11; ++p)
@@ -46,16 +42,12 @@ private slots:
         ConsoleFixture f;
         f.load();
         QStringList trace;
-        // Each tick: the timer, its choices (of 4 and 4; 11, 7 and 2; or 11
+        // Each tick of ticks.txt: the timer, its choices (of 4 and 4; 11, 7 and 2; or 11
         // and 7), then a panel's value draw as a fraction; Timer4 reads the clock.
-        const QString script =
-            "1 3 1; 1 1 4; 1 4 1; 1 2 4; 1 4 4; 2 10 4 2; 2 1 1 2; 2 11 7 2; 2 10 4 1; 2 6 3 1; "
-            "3 5 1 0/1; 3 5 2 0.5/1; 3 5 3 416.5/999; 3 1 1 0/1; 3 11 7 1/1; 3 11 1 0.5/1; "
-            "3 2 1 1/1; 3 2 2 0/1; 3 2 3 0/1; 3 2 4 0/1; 3 2 5 0/1; 3 2 6 0/1; 3 2 7 1/1; 3 2 4; "
-            "3 2 4 0/1; 4 2024-03-07T14:05; 4 1999-12-31T23:59:59; 4 2000-01-01T00:00; "
-            "4 2031-06-05T03:07";
+        QFile ticks(QFINDTESTDATA("ticks.txt"));
+        QVERIFY(ticks.open(QIODevice::ReadOnly | QIODevice::Text));
         const int choices[4][3] = {{4, 4}, {11, 7, 2}, {11, 7}, {}};
-        for (const QString &tick : script.split("; ")) {
+        for (const QString &tick : QString(ticks.readAll()).split('\n', Qt::SkipEmptyParts)) {
             const QStringList words = tick.split(' ');
             const int timer = words[0].toInt();
             for (int n = 1; n < words.size(); ++n) {

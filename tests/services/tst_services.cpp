@@ -21,10 +21,9 @@ class FakeScreenSaver : public QObject
 public:
     QStringList calls;
 public slots:
-    uint Inhibit(const QString &application, const QString &reason)
+    uint Inhibit(const QString &app, const QString &why)
     {
-        calls << "Inhibit " + application + ", " + reason;
-        return 40 + calls.size();
+        return 40 + (calls << "Inhibit " + app + ", " + why).size();
     }
     void UnInhibit(uint cookie) { calls << QString("UnInhibit %1").arg(cookie); }
     void Ping() { calls << "ping"; }
@@ -60,39 +59,33 @@ private slots:
     }
 
     // Requests in order: "off" holds the saver off, "on" lets it run,
-    // "answer" waits for the service's next call. A release waits for the
-    // grant of its hold, the first hold for the bus's first answer, and
-    // repeated requests change nothing.
+    // "answer" waits for the service's next call; after "=" the calls the
+    // service got, then the ping that shows nothing else came late. A release waits for the grant
+    // of its hold, the first hold for the bus's first answer, and repeated requests change nothing.
+    // The rows: the first hold let go before the bus answered; repeats and a release without a
+    // hold; released before the grant; held again while the hold was on its way.
     void holdAndRelease_data()
     {
-        QTest::addColumn<QString>("requests");
-        QTest::addColumn<QString>("calls");
-        const char *rows[][3] = {
-            {"first hold let go before the bus answered", "off on", ""},
-            {"repeats and a release without a hold", "on off off answer on on",
-             "Inhibit; UnInhibit 41"},
-            {"released before the grant", "off answer on answer off on",
-             "Inhibit; UnInhibit 41; Inhibit; UnInhibit 43"},
-            {"held again while the hold was on its way", "off answer on answer off on off",
-             "Inhibit; UnInhibit 41; Inhibit"},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << row[1] << row[2];
+        QTest::addColumn<QString>("row");
+        for (const char *row :
+             {"off on = ping", "on off off answer on on = Inhibit; UnInhibit 41; ping",
+              "off answer on answer off on = Inhibit; UnInhibit 41; Inhibit; UnInhibit 43; ping",
+              "off answer on answer off on off = Inhibit; UnInhibit 41; Inhibit; ping"})
+            QTest::newRow(row) << QString(row);
     }
     void holdAndRelease()
     {
-        QFETCH(QString, requests);
-        QFETCH(QString, calls);
+        QFETCH(QString, row);
+        const QString want = row.section(" = ", 1);
         saver_.calls.clear();
         DesktopScreenSaver saver(address_);
-        for (const QString &request : requests.split(' ')) {
+        for (const QString &request : row.section(" = ", 0, 0).split(' ')) {
             const int seen = saver_.calls.size();
             if (request == "answer")
                 QTRY_VERIFY(saver_.calls.size() > seen);
             else
                 saver.setActive(request == "on");
         }
-        const QString want = calls.isEmpty() ? "ping" : calls + "; ping";
         QTRY_COMPARE(saver_.calls.size(), int(want.count(';')));
         // Sent on the switch's own connection, so it arrives after the
         // switch's calls: nothing else came late.
@@ -122,29 +115,28 @@ private slots:
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    void probe_data()
-    {
-        QTest::addColumn<QString>("address");
-        QTest::addColumn<bool>("answers");
-        const QString bus = dir_.filePath("bus");
-        QTest::newRow("escaped path, after an address of another kind")
-            << "tcp:host=localhost,port=1;unix:path=" + QString(bus).replace("/", "%2f") << true;
-        QTest::newRow("no socket at the path") << "unix:path=" + bus + "x" << false;
-        QTest::newRow("a socket that never answers") << "unix:path=" + bus + "-hung" << false;
-        QTest::newRow("not a local socket: not probed") << "tcp:host=localhost,port=1" << true;
-    }
+    // Whether a bus answers, with a probe that gives up after 0.3 s.
     void probe()
     {
-        QFETCH(QString, address);
-        QFETCH(bool, answers);
         QLocalServer hung; // takes connections and never says a word
         QVERIFY(hung.listen(dir_.filePath("bus-hung")));
-        SessionBusProbe probe;
-        std::optional<bool> result;
-        probe.start(
-            address, [&](bool answered) { result = answered; }, 300);
-        QTRY_VERIFY(result.has_value());
-        QCOMPARE(*result, answers);
+        const QString bus = dir_.filePath("bus");
+        QString answers;
+        for (const QString &address :
+             {// An escaped path after an address of another kind,
+              "tcp:host=localhost,port=1;unix:path=" + QString(bus).replace("/", "%2f"),
+              // no socket at the path, a socket that never answers,
+              "unix:path=" + bus + "x", "unix:path=" + bus + "-hung",
+              // and not a local socket: not probed.
+              QString("tcp:host=localhost,port=1")}) {
+            SessionBusProbe probe;
+            std::optional<bool> result;
+            probe.start(
+                address, [&](bool answered) { result = answered; }, 300);
+            QTRY_VERIFY(result.has_value());
+            answers += *result ? "yes " : "no ";
+        }
+        QCOMPARE(answers, "yes no no yes ");
     }
 };
 

@@ -19,6 +19,38 @@ class TstSettings : public QObject
 {
     Q_OBJECT
 
+    // One test row a line of the named file beside this one, split at " | ".
+    static void rows(const QString &name)
+    {
+        QTest::addColumn<QStringList>("row");
+        QFile file(QFINDTESTDATA(name));
+        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
+        for (const QString &line : QString(file.readAll()).split('\n', Qt::SkipEmptyParts))
+            if (!line.startsWith('#'))
+                QTest::newRow(qPrintable(line.section(" | ", 0, 0)))
+                    << QString(line).replace("\\n", "\n").split(" | ");
+    }
+
+    // Puts a thing of the kind named in paths.txt at the path; a file holds `text`.
+    static bool make(const QString &at, const QString &kind, QByteArray text)
+    {
+        const QByteArray name = QFile::encodeName(at);
+        if (kind.startsWith("link "))
+            return make(at + ".target", kind.mid(5), text) && QFile::link(at + ".target", at);
+        if (kind == "fifo" || kind == "device")
+            return (kind == "fifo" ? ::mkfifo(name, 0600)
+                                   : ::mknod(name, S_IFCHR | 0600, makedev(1, 3))) == 0;
+        if (kind == "dead") // as its owner writes it: process, program, host, machine, boot
+            text = QString("2147483646\n%1\n%2\n%3\n%4\n")
+                       .arg(QCoreApplication::applicationName(), QSysInfo::machineHostName(),
+                            QSysInfo::machineUniqueId(), QSysInfo::bootUniqueId())
+                       .toUtf8();
+        QFile file(at);
+        return kind == "none" ||
+               (kind == "dir" ? QDir().mkdir(at)
+                              : file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+    }
+
     // What lies at a path, following a link: "file:<size>", "dir", "link>none"...
     static QString shape(const QString &path)
     {
@@ -31,66 +63,24 @@ class TstSettings : public QObject
     }
 
 private slots:
-    // Whatever lies at the settings path or its lock, the store neither
-    // blocks nor harms it: a value written is read back at once, and lands
-    // at once, through the retries once a lock is gone, at the store's end,
-    // or never when no regular file may be written there.
-    void hostilePaths_data()
-    {
-        QTest::addColumn<QString>("lands"); // what lies there is the row's name
-        QTest::newRow("file") << QString("at once");
-        QTest::newRow("link to file") << QString("at once");
-        QTest::newRow("none") << QString("at once");
-        QTest::newRow("link to device") << QString("never");
-        QTest::newRow("fifo") << QString("never");
-        QTest::newRow("dir") << QString("never");
-        QTest::newRow("dangling link") << QString("never");
-        QTest::newRow("oversized") << QString("never");
-        QTest::newRow("lock dir") << QString("retry");
-        QTest::newRow("lock fifo") << QString("at the end");
-        QTest::newRow("lock of a dead process") << QString("at once");
-    }
+    void hostilePaths_data() { rows("paths.txt"); }
     void hostilePaths()
     {
-        QFETCH(QString, lands);
-        const QString kind = QTest::currentDataTag();
+        QFETCH(QStringList, row); // name, at the path, text, at the lock, Ani, lands, after
+        const QString lands = row[5];
+        QByteArray text = row[2] == "-" ? QByteArray() : row[2].toUtf8();
+        if (row[1].startsWith("padded to ")) // with a comment line
+            text = text.leftJustified(row[1].mid(10).toInt() - 1, ';') + '\n';
         QTemporaryDir dir;
         const QString path = dir.filePath("KORVA-Interface.conf"), lock = path + ".lock";
-        const QByteArray stored = "[Optionen]\nAni=1\n", name = QFile::encodeName(path);
-        const auto write = [](const QString &at, const QByteArray &text) {
-            QFile file(at);
-            return file.open(QIODevice::WriteOnly) && file.write(text) == text.size();
-        };
-        if (kind == "file" || kind == "oversized" || kind.startsWith("lock"))
-            QVERIFY(write(
-                path, stored + QByteArray(kind == "oversized" ? SettingsFile::MaxSize : 0, ';')));
-        if (kind == "link to file")
-            QVERIFY(write(path + ".target", stored));
-        if (kind == "link to device")
-            QCOMPARE(::mknod(name + ".target", S_IFCHR | 0600, makedev(1, 3)), 0);
-        if (kind.contains("link"))
-            QVERIFY(QFile::link(path + ".target", path));
-        if (kind == "fifo" || kind == "lock fifo")
-            QCOMPARE(::mkfifo(QFile::encodeName(kind == "fifo" ? path : lock), 0600), 0);
-        if (kind == "dir" || kind == "lock dir")
-            QVERIFY(QDir().mkdir(kind == "dir" ? path : lock));
-        // As the owner of a lock writes it: a process that cannot run,
-        // program, host, machine, boot.
-        if (kind.startsWith("lock of"))
-            QVERIFY(
-                write(lock, QStringList({"2147483646", QCoreApplication::applicationName(),
-                                         QSysInfo::machineHostName(), QSysInfo::machineUniqueId(),
-                                         QSysInfo::bootUniqueId(), ""})
-                                .join('\n')
-                                .toUtf8()));
-        const QString before = shape(path);
+        QVERIFY(make(path, row[1], text) && make(lock, row[3], {}));
 
         auto store = std::make_unique<IniSettingsStore>(path);
         Settings settings(*store);
-        QCOMPARE(settings.int16(SettingKey::Ani), qint16(lands != "never" && kind != "none"));
+        QCOMPARE(QString::number(settings.int16(SettingKey::Ani)), row[4]);
         settings.write(SettingKey::AniDir, 1);
         QCOMPARE(settings.int16(SettingKey::AniDir), qint16(1));
-        const QByteArray expected = (kind == "none" ? "[Optionen]\n" : stored) + "AniDir=1\n";
+        const QByteArray expected = (text.isEmpty() ? "[Optionen]\n" : text) + "AniDir=1\n";
         const auto landed = [&] { // never opens what may block
             QFile file(path);
             return lands != "never" && file.open(QIODevice::ReadOnly) && file.readAll() == expected;
@@ -101,31 +91,8 @@ private slots:
         if (lands == "retry")
             QTRY_VERIFY(landed());
         store.reset();
-        QCOMPARE(shape(path), lands == "never" ? before
-                                               : before.section(':', 0, 0).replace("none", "file") +
-                                                     QString(":%1").arg(expected.size()));
+        QCOMPARE(shape(path), row[6]);
         QCOMPARE(landed(), lands != "never");
-    }
-
-    // Values as a person may write them by hand, and a file just at the
-    // size the store reads.
-    void readsHandWrittenValues_data()
-    {
-        QTest::addColumn<QByteArray>("text");
-        QTest::addColumn<int>("ani");
-        QTest::newRow("quoted") << QByteArray("[Optionen]\nAni=\"17\"\n") << 17;
-        QTest::newRow("spaces") << QByteArray(" [Optionen] \n Ani = 17 \n") << 17;
-        QByteArray full = "[Optionen]\nAni=17\n;";
-        QTest::newRow("at the size limit") << full.leftJustified(SettingsFile::MaxSize, ';') << 17;
-        QTest::newRow("a byte over it") << full.leftJustified(SettingsFile::MaxSize + 1, ';') << 0;
-    }
-    void readsHandWrittenValues()
-    {
-        QFETCH(QByteArray, text);
-        QFETCH(int, ani);
-        TempSettings temp;
-        temp.writeFile(text);
-        QCOMPARE(Settings(temp.store()).int16(SettingKey::Ani), qint16(ani));
     }
 
     void outsideEditsAreSeenAtTheNextRead()
@@ -142,31 +109,13 @@ private slots:
         QCOMPARE(settings.int32(SettingKey::FirstBar), 1);
     }
 
-    // The stored flag, the language dialog's answer when it asks, and the
-    // captions of End, Options and Power on the loaded console. Stored
-    // values other than 0, 1 and 2 are left to the power switch's tests.
-    void languageAtStart_data()
-    {
-        QTest::addColumn<QByteArray>("stored");
-        QTest::addColumn<QString>("answer"); // access keys, then Return or Escape
-        QTest::addColumn<QString>("result"); // stored after, asked, captions
-        const char *rows[][4] = {
-            {"1", "1", "", "1 no &Ende &Optionen &Power aus"},
-            {"2, English chosen", "2", "E", "0 yes &End &Options &Power off"},
-            {"2, back to Deutsch", "2", "ED", "1 yes &Ende &Optionen &Power aus"},
-            {"2, dialog closed", "2", "", "2 yes &Ende &Optionen &Power aus"},
-            {"a word is unchosen too", "yes", "E", "0 yes &End &Options &Power off"},
-        };
-        for (const auto &row : rows)
-            QTest::newRow(row[0]) << QByteArray(row[1]) << row[2] << row[3];
-    }
+    void languageAtStart_data() { rows("language.txt"); }
     void languageAtStart()
     {
-        QFETCH(QByteArray, stored);
-        QFETCH(QString, answer);
-        QFETCH(QString, result);
+        QFETCH(QStringList, row); // name, stored, answer, result
+        const QString keys = row[2] == "-" ? QString() : row[2];
         ConsoleFixture f;
-        f.settings.writeFile("[Sprache]\nGerman=" + stored + "\n");
+        f.settings.writeFile("[Sprache]\nGerman=" + row[1].toUtf8() + "\n");
         QString asked = "no";
         QObject answerer; // cannot answer after the function has returned
         QTimer::singleShot(0, &answerer, [&] {
@@ -176,19 +125,19 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             asked = "yes";
             // Through the window, as the platform delivers keys, so access keys work.
-            for (QChar key : answer) {
+            for (QChar key : keys) {
                 QTest::keyClick(dialog->windowHandle(), Qt::Key(key.unicode()), Qt::AltModifier);
                 QTRY_VERIFY((key == 'E' ? dialog->Option1 : dialog->Option2)->isChecked());
             }
-            const bool close = QByteArray(QTest::currentDataTag()).endsWith("closed");
-            QTest::keyClick(dialog->windowHandle(), close ? Qt::Key_Escape : Qt::Key_Return);
+            QTest::keyClick(dialog->windowHandle(),
+                            row[0].endsWith("closed") ? Qt::Key_Escape : Qt::Key_Return);
         });
         f.load();
         QCOMPARE(QStringList({f.console->settings().text(SettingKey::German), asked,
                               f.c().Bezeichnung6->caption(), f.c().Label17->caption(),
                               f.c().Label15->caption()})
                      .join(' '),
-                 result);
+                 row[3]);
     }
 };
 

@@ -22,14 +22,11 @@ private slots:
     void playWaveHandsOnlyRegularFiles()
     {
         QTemporaryDir dir;
-        QFile wave(dir.filePath("1.wav"));
-        QVERIFY(wave.open(QIODevice::WriteOnly));
-        QCOMPARE(::mkfifo(QFile::encodeName(dir.filePath("2.wav")), 0600), 0);
-        QCOMPARE(::mknod(QFile::encodeName(dir.filePath("3.wav")), S_IFCHR | 0600, makedev(1, 3)),
-                 0);
-        QVERIFY(QDir(dir.path()).mkdir("8.wav"));
-        QVERIFY(QFile::link(dir.filePath("1.wav"), dir.filePath("13.wav")));
-        QVERIFY(QFile::link(dir.filePath("2.wav"), dir.filePath("14.wav")));
+        const auto at = [&](const char *name) { return dir.filePath(name); };
+        QVERIFY(QFile(at("1.wav")).open(QIODevice::WriteOnly) && QDir().mkdir(at("8.wav")));
+        QVERIFY(::mkfifo(QFile::encodeName(at("2.wav")), 0600) == 0 &&
+                ::mknod(QFile::encodeName(at("3.wav")), S_IFCHR | 0600, makedev(1, 3)) == 0);
+        QVERIFY(QFile::link(at("1.wav"), at("13.wav")) && QFile::link(at("2.wav"), at("14.wav")));
         RecordingSoundPlayer player;
         WavePlayer waves(player, dir.path()),
             shipped(player, QCoreApplication::applicationDirPath());
@@ -43,10 +40,6 @@ private slots:
             "play 1.wav play 13.wav stop play 1.wav play 2.wav play 8.wav play 10.wav play 13.wav");
     }
 
-    // A wait of no time returns at once and runs nothing; a longer one runs
-    // timers and posted events (clicks, keys) inside it, nests, and ending
-    // the program makes every running and later wait return at once. Runs
-    // last: it ends the test's event loops too.
     // The sound server is asked off the console's thread; once it answers,
     // the program no longer counts as asking and ends the ordinary way.
     void outputsAreAskedOnceInTheBackground()
@@ -58,6 +51,10 @@ private slots:
         QVERIFY(!QtSoundPlayer::stillAsking());
     }
 
+    // A wait of no time returns at once and runs nothing; a longer one runs
+    // timers and posted events (clicks, keys) inside it, nests, and ending
+    // the program makes every running and later wait return at once. Runs
+    // last: it ends the test's event loops too.
     void waitsRunEventsAndUnwindAtTheEnd()
     {
         Delay delay;
