@@ -15,14 +15,6 @@
 // pixels that differ, are written beside the build.
 namespace References {
 
-inline QString write(const QString &path, const QByteArray &bytes)
-{
-    QDir().mkpath(QFileInfo(path).path());
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size()
-               ? QString()
-               : "cannot write " + path;
-}
 inline bool updating()
 {
     return qEnvironmentVariableIntValue("KORVA_UPDATE_REFERENCES") == 1;
@@ -33,6 +25,7 @@ inline QString reference(const QString &file)
 }
 inline QString beside(const QString &file)
 {
+    QDir().mkpath(KORVA_PICTURE_OUT_DIR);
     return KORVA_PICTURE_OUT_DIR "/" + file;
 }
 
@@ -40,13 +33,12 @@ inline QString beside(const QString &file)
 inline QString textMismatch(const QString &actual, const QString &name)
 {
     QFile file(reference(name + ".txt"));
-    if (updating())
-        return write(file.fileName(), actual.toUtf8());
-    if (file.open(QIODevice::ReadOnly) && file.readAll() == actual.toUtf8())
+    if (!updating() && file.open(QIODevice::ReadOnly) && file.readAll() == actual.toUtf8())
         return QString();
-    const QString why = write(beside(name + "-actual.txt"), actual.toUtf8());
-    return why.isEmpty() ? "see diff -u " + file.fileName() + ' ' + beside(name + "-actual.txt")
-                         : why;
+    QFile out(updating() ? file.fileName() : beside(name + "-actual.txt"));
+    if (!out.open(QIODevice::WriteOnly) || out.write(actual.toUtf8()) < 0)
+        return "cannot write " + out.fileName();
+    return updating() ? QString() : "see diff -u " + file.fileName() + ' ' + out.fileName();
 }
 
 // Renders the widget as it would show, painting pending changes first.
@@ -80,7 +72,6 @@ inline QString pictureMismatch(const QImage &actual, const QString &name)
         }
     if (wrong == 0 && want.size() == actual.size())
         return QString();
-    QDir().mkpath(beside(""));
     actual.save(beside(name + "-actual.png"));
     difference.save(beside(name + "-difference.png"));
     return QStringLiteral("%1: %2 pixels differ from the reference (or its size); see %3")
