@@ -7,7 +7,7 @@
 #include "settings/languagedialog.h"
 #include "support/bardraws.h"
 #include "support/consolefixture.h"
-#include "support/picturecheck.h"
+#include "support/references.h"
 
 #include <QPainter>
 #include <QScreen>
@@ -101,12 +101,10 @@ private slots:
             f.console->blank().blankAtOnce();
         Settings settings(f.settings.store());
         LanguageDialog dialog(settings);
-        const QImage picture = screen == "layout-map" ? layoutMap(f)
-                               : screen == "language-dialog"
-                                   ? PictureCheck::render(&dialog)
-                                   : PictureCheck::render(f.console.get());
-        const QString why = PictureCheck::mismatch(picture, screen);
-        QVERIFY2(why.isEmpty(), qPrintable(why));
+        KORVA_COMPARE_PICTURE(screen == "layout-map"        ? layoutMap(f)
+                              : screen == "language-dialog" ? References::render(&dialog)
+                                                            : References::render(f.console.get()),
+                              screen);
     }
 };
 

@@ -5,7 +5,7 @@
 #include "controls/colorvalue.h"
 #include "controls/picturebox.h"
 #include "support/consolefixture.h"
-#include "support/tracecheck.h"
+#include "support/references.h"
 
 #include <QtTest>
 

@@ -8,7 +8,6 @@
 #include "options/optionsdialog.h"
 #include "settings/language.h"
 #include "support/consolefixture.h"
-#include "support/picturecheck.h"
 #include "support/scenario.h"
 
 #include <QScrollBar>
@@ -85,7 +84,7 @@ public:
         } else if (verb == "picture") {
             // The version text follows the build; the picture shows a fixed one.
             d->controls().lblVersion->setCaption(InfoTexts::versionText(1, 36, 178));
-            KORVA_COMPARE_PICTURE(d.get(),
+            KORVA_COMPARE_PICTURE(References::render(d.get()),
                                   arg + (Language::english(settings) ? "-english" : "-german"));
         } else if (verb == "extinfo") {
             QTimer::singleShot(0, [this] { waited("info"); });

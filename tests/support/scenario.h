@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "support/tracecheck.h"
+#include "support/references.h"
 
 #include <QMap>
 #include <QStringList>
@@ -22,7 +22,7 @@ public:
     // The settings file of the reference `name`; starts recording it.
     QByteArray settingsOf(const QString &name)
     {
-        QFile file(QStringLiteral(KORVA_REFERENCE_DIR "/%1.txt").arg(name));
+        QFile file(References::reference(name + ".txt"));
         const QStringList lines = file.open(QIODevice::ReadOnly)
                                       ? QString::fromUtf8(file.readAll()).split('\n')
                                       : QStringList();
