@@ -125,6 +125,10 @@ SettingsFile::Outcome SettingsFile::update(const std::function<void(IniText &)> 
         return Outcome::Refused;
     IniText text(*current);
     edit(text);
+    // A file past the size limit would read as no settings at all: every
+    // value the user set would be lost. Such a write is left undone.
+    if (text.bytes().size() > MaxSize)
+        return Outcome::Refused;
     QSaveFile file(*target);
     if (!file.open(QIODevice::WriteOnly) || file.write(text.bytes()) < 0 || !file.commit())
         return Outcome::Refused;

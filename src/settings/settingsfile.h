@@ -13,7 +13,8 @@
 // replaced (or created where nothing is); a device, FIFO, socket, folder or
 // dangling link at the path is left exactly as it is. A link to a regular
 // file stays a link: its target is rewritten. A file larger than MaxSize is
-// neither read nor replaced. No call waits on the file's lock unless asked to.
+// neither read nor replaced, and no write makes one. No call waits on the file's lock unless asked
+// to.
 class SettingsFile
 {
 public:
@@ -22,7 +23,7 @@ public:
     enum class Outcome {
         Written, // on disk, synced, before the call returned
         Busy,    // the lock is held by someone else: try again later
-        Refused, // nothing at the path may be written
+        Refused, // nothing at the path may be written, or the file would outgrow MaxSize
     };
 
     // What lies at the path now; changes when the file is edited or replaced.
