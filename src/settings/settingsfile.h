@@ -13,8 +13,8 @@
 // replaced (or created where nothing is); a device, FIFO, socket, folder or
 // dangling link at the path is left exactly as it is. A link to a regular
 // file stays a link: its target is rewritten. A file larger than MaxSize is
-// neither read nor replaced, and no write makes one. No call waits on the file's lock unless asked
-// to.
+// neither read nor replaced, and no write makes one. No call waits on the
+// file's lock unless asked to.
 class SettingsFile
 {
 public:
