@@ -31,14 +31,18 @@ class ConsoleScenario : public Scenario
 public:
     explicit ConsoleScenario(const QString &name) : settings_(settingsOf(name))
     {
-        // A dialog is left as Esc leaves it; the first-run language dialog without a choice.
+        // A dialog is a wait the script may take steps in; then it is left as
+        // Esc leaves it, the first-run language dialog without a choice.
         QObject::connect(&dialogs_, &QTimer::timeout, [this] {
-            if (QWidget *dialog = QApplication::activeModalWidget()) {
+            QWidget *dialog = QApplication::activeModalWidget();
+            if (dialog && dialog != answering_) {
+                answering_ = dialog;
                 const auto *title = dialog->findChild<CaptionLabel *>("Label1");
-                note("dialog " + (title ? title->caption() : dialog->windowTitle()) +
-                         (f->program.InfoOnly ? " alone" : ""),
-                     1);
-                QTest::keyClick(dialog, Qt::Key_Escape);
+                waited("dialog " + (title ? title->caption() : dialog->windowTitle()) +
+                       (f->program.InfoOnly ? " alone" : ""));
+                if (dialog == QApplication::activeModalWidget())
+                    QTest::keyClick(dialog, Qt::Key_Escape);
+                answering_ = nullptr;
             }
         });
         dialogs_.start(0);
@@ -190,4 +194,5 @@ private:
 
     QByteArray settings_;
     QTimer dialogs_;
+    QWidget *answering_ = nullptr;
 };

@@ -49,7 +49,7 @@ protected:
     virtual void act(const QString &verb, const QString &args) = 0;
     virtual QStringList facts() = 0;
 
-    // A wait (or a modal page) the scenario may take steps in.
+    // A wait (or a dialog) the scenario may take steps in.
     void waited(const QString &what)
     {
         note("wait " + what, 1);
