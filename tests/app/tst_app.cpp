@@ -5,7 +5,6 @@
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
 #include "settings/languagedialog.h"
-#include "support/bardraws.h"
 #include "support/consolefixture.h"
 #include "support/references.h"
 
@@ -44,9 +43,8 @@ class TstApp : public QObject
     {
         liveConsole(f, "[Optionen]\nAni=1\n");
         f.console->power().label15Click();
-        BarDraws draws(f.random);
         for (int bar = 1; bar <= 9; ++bar)
-            draws.growth(bar, bar == 7 ? 9600 : 4000 + 500 * bar, 200, 0);
+            f.random.pushMove(bar, bar == 7 ? 9600 : 4000 + 500 * bar, 200, 0);
         f.recordingDelay.during = [&f](int) {
             if (f.random.left() == 0 && f.state().BarsRunning)
                 f.console->bars().label12Click();

@@ -5,7 +5,6 @@
 #include "controls/captionlabel.h"
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
-#include "support/bardraws.h"
 #include "support/consolefixture.h"
 #include "support/scenario.h"
 
@@ -111,14 +110,11 @@ private:
             for (const QString &pair : args)
                 f->settings.store().write("Optionen", pair.section('=', 0, 0),
                                           pair.section('=', 1));
-        } else if (verb == "grow") {
-            BarDraws(f->random).growth(args[0].toInt(), args[1].toInt(), args[2].toInt(),
-                                       f->program.AniSpeed);
-        } else if (verb == "shrink") {
-            const double width = c.PicBar[args[0].toInt()]->twipWidth();
-            f->random.push({0.75, BarDraws::stepDraw(args[2].toInt(), f->program.AniSpeed)});
-            f->random.pushChoice(args[0].toInt(), 9);
-            f->random.push({(args[1].toInt() + 0.5) / (width + 1)});
+        } else if (verb == "grow" || verb == "shrink") {
+            const int bar = args[0].toInt();
+            f->random.pushMove(bar, args[1].toInt(), args[2].toInt(), f->program.AniSpeed,
+                               verb == "grow" ? std::nullopt
+                                              : std::optional(c.PicBar[bar]->twipWidth()));
         } else if (verb == "width") {
             c.PicBar[args[0].toInt()]->setTwipWidth(args[1].toInt());
         } else if (verb == "window") {

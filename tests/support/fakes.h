@@ -17,6 +17,7 @@
 #include <deque>
 #include <functional>
 #include <memory>
+#include <optional>
 
 // Random draws given by the test, in order. A draw asked for after the script
 // has run out runs onExhausted, which may push more; else it is 0.
@@ -27,6 +28,15 @@ public:
     // The draw u that makes choose(n) give the choice k.
     static double forChoice(int k, int n) { return (k - 0.5) / n; }
     void pushChoice(int k, int n) { draws_.push_back(forChoice(k, n)); }
+    // The draws of one move of the bar graph at `speed` (AniSpeed): `bar`
+    // grows to `target`, or shrinks from `width` to `target`, by `step`.
+    void pushMove(int bar, int target, int step, int speed, std::optional<double> width = {})
+    {
+        const int span[] = {51, 41, 101, 201, 251}, base[] = {100, 130, 170, 200, 250};
+        push({width ? 0.75 : 0.25, (step - base[speed + 1] + 0.5) / span[speed + 1]});
+        pushChoice(bar, 9);
+        push({width ? (target + 0.5) / (*width + 1) : (target - 4000 + 0.5) / 6001});
+    }
     double next() override
     {
         if (draws_.empty() && onExhausted)
