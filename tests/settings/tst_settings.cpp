@@ -4,6 +4,7 @@
 #include "settings/settings.h"
 #include "settings/settingsfile.h"
 #include "support/consolefixture.h"
+#include "support/rows.h"
 
 #include <QDir>
 #include <QRadioButton>
@@ -18,18 +19,6 @@
 class TstSettings : public QObject
 {
     Q_OBJECT
-
-    // One test row a line of the named file beside this one, split at " | ".
-    static void rows(const QString &name)
-    {
-        QTest::addColumn<QStringList>("row");
-        QFile file(QFINDTESTDATA(name));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString &line : QString(file.readAll()).split('\n', Qt::SkipEmptyParts))
-            if (!line.startsWith('#'))
-                QTest::newRow(qPrintable(line.section(" | ", 0, 0)))
-                    << QString(line).replace("\\n", "\n").split(" | ");
-    }
 
     // Puts a thing of the kind named in paths.txt at the path; a file holds `text`.
     static bool make(const QString &at, const QString &kind, QByteArray text)
@@ -63,7 +52,7 @@ class TstSettings : public QObject
     }
 
 private slots:
-    void hostilePaths_data() { rows("paths.txt"); }
+    void hostilePaths_data() { dataRows(QFINDTESTDATA("paths.txt")); }
     void hostilePaths()
     {
         QFETCH(QStringList, row); // name, at the path, text, at the lock, Ani, lands, after
@@ -109,7 +98,7 @@ private slots:
         QCOMPARE(settings.int32(SettingKey::FirstBar), 1);
     }
 
-    void languageAtStart_data() { rows("language.txt"); }
+    void languageAtStart_data() { dataRows(QFINDTESTDATA("language.txt")); }
     void languageAtStart()
     {
         QFETCH(QStringList, row); // name, stored, answer, result
