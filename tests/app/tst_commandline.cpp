@@ -5,8 +5,6 @@
 #include "settings/inisettingsstore.h"
 #include "support/rows.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The command line and the ResetLanguage companion, each option with the

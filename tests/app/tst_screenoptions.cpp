@@ -7,8 +7,6 @@
 #include "support/consolefixture.h"
 #include "support/rows.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QtTest>
 #include <qpa/qplatformnativeinterface.h>
 

@@ -6,10 +6,7 @@
 #include "support/consolefixture.h"
 #include "support/rows.h"
 
-#include <QDir>
 #include <QRadioButton>
-#include <QSaveFile>
-#include <QSysInfo>
 #include <QtTest>
 
 #include <sys/stat.h>
