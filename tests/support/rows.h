@@ -2,7 +2,7 @@
 #pragma once
 
 #include <QFile>
-#include <QStringList>
+#include <QRegularExpression>
 #include <QTest>
 
 // The lines of a data file beside a test, one case a line: empty lines and
@@ -13,23 +13,17 @@ inline QStringList dataLines(const QString &path)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
         qFatal("cannot read the test data at '%s'", qPrintable(path));
-    QStringList lines;
-    for (const QString &line : QString(file.readAll()).split('\n', Qt::SkipEmptyParts))
-        if (!line.startsWith('#'))
-            lines << QString(line).replace("\\n", "\n");
-    return lines;
+    QStringList lines = QString(file.readAll()).split('\n', Qt::SkipEmptyParts);
+    return lines.filter(QRegularExpression("^[^#]")).replaceInStrings("\\n", "\n");
 }
 
 // A test row of the QStringList "row" for each data line of fields split at
-// " | ", named after its first field; returns the data lines without " | ".
+// " | ", named after its first field; returns all the data lines.
 inline QStringList dataRows(const QString &path)
 {
     QTest::addColumn<QStringList>("row");
-    QStringList others;
-    for (const QString &line : dataLines(path))
-        if (line.contains(" | "))
-            QTest::newRow(qPrintable(line.section(" | ", 0, 0))) << line.split(" | ");
-        else
-            others << line;
-    return others;
+    const QStringList lines = dataLines(path);
+    for (const QString &line : lines.filter(" | "))
+        QTest::newRow(qPrintable(line.section(" | ", 0, 0))) << line.split(" | ");
+    return lines;
 }
