@@ -176,12 +176,11 @@ struct Storm
         if (depth > 0 || ending())
             return;
         const QList<bool> &saver = f->screenSaver.requests;
+        const ConsoleState &s = console().state();
         const bool on =
             QList{Captions::PowerOnGerman, Captions::PowerOnEnglish}.contains(k.Label15->caption());
-        expect(!console().state().BarsRunning && k.Label12->caption() == Captions::Start,
-               "the graph runs at rest");
-        expect(!console().state().ScreenOff || !k.Picture4->isHidden(),
-               "the screen is off, yet the console shows");
+        expect(!s.BarsRunning && k.Label12->caption() == Captions::Start, "the graph runs at rest");
+        expect(!s.ScreenOff || !k.Picture4->isHidden(), "the screen is off, yet the console shows");
         expect(dark || (f->pointer.counter >= 0 && (saver.isEmpty() || saver.last())),
                "the console shows with the pointer hidden or the desktop's screen saver held off");
         expect(dark || on == k.Picture3->isVisibleTo(&console()), "the power caption is wrong");
