@@ -3,9 +3,8 @@
 #include "app/startchoices.h"
 #include "options/infotexts.h"
 #include "settings/inisettingsstore.h"
+#include "support/rows.h"
 
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 // The command line and the ResetLanguage companion, each option with the
@@ -17,22 +16,13 @@ class TstCommandLine : public QObject
     Q_OBJECT
 
     QHash<QString, QByteArray> files_; // by name; none for "-"
+    const QRegularExpression Files{"^[^|]* = "};
 
 private slots:
     void optionDoesWhatItSays_data()
     {
-        QTest::addColumn<QStringList>("row");
-        QFile data(QFINDTESTDATA("commandline.txt"));
-        QVERIFY(data.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString &line : QString(data.readAll()).split('\n')) {
-            const QString text = QString(line).replace("\\n", "\n");
-            if (line.startsWith('#'))
-                continue;
-            if (line.contains(" | "))
-                QTest::newRow(qPrintable(line.section(" | ", 0, 0))) << text.split(" | ");
-            else if (line.contains(" = "))
-                files_[line.section(" = ", 0, 0)] = text.section(" = ", 1).toUtf8();
-        }
+        for (const QString &file : dataRows(QFINDTESTDATA("commandline.txt")).filter(Files))
+            files_[file.section(" = ", 0, 0)] = file.section(" = ", 1).toUtf8();
     }
     void optionDoesWhatItSays()
     {
@@ -44,29 +34,30 @@ private slots:
         QVERIFY(row[2] == "-" ||
                 (file.open(QIODevice::WriteOnly) && file.write(files_.value(row[2])) >= 0));
         file.close();
-        QString said;
+        // In place too, on a file of its own when the console does not start.
+        const CommandLine::Outcome outcome = CommandLine::handle(
+            arguments, row[3] == "-1" ? file.fileName() : config.filePath("other.conf"));
+        QString said = outcome.listScreens ? "(screens) " : "";
         if (row[3] == "-1") {
-            const CommandLine::Outcome outcome = CommandLine::handle(arguments, file.fileName());
             QVERIFY(outcome.start);
             const StartChoices chosen =
                 StartChoices::resolve(outcome, IniSettingsStore(file.fileName()));
-            said = chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute) +
-                   outcome.output + outcome.error;
+            said += chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute) +
+                    outcome.output + outcome.error;
         } else {
+            // The program inherits all but its settings from this test, which shows no window.
+            qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+            qputenv("QT_QPA_PLATFORM", "xcb");
+            qunsetenv("DISPLAY");
+            qunsetenv("WAYLAND_DISPLAY");
             QProcess process;
-            QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-            env.insert("XDG_CONFIG_HOME", config.path());
-            env.insert("QT_QPA_PLATFORM", "xcb");
-            env.remove("DISPLAY");
-            env.remove("WAYLAND_DISPLAY");
-            process.setProcessEnvironment(env);
             process.start(QCoreApplication::applicationDirPath() + "/" + arguments[0],
                           arguments.mid(1));
             QVERIFY(process.waitForFinished(20000));
             QCOMPARE(process.exitStatus(), QProcess::NormalExit);
             QCOMPARE(QString::number(process.exitCode()), row[3]);
-            said = QString::fromUtf8(process.readAllStandardOutput()).section('\n', 0, 0) +
-                   QString::fromUtf8(process.readAllStandardError());
+            said += QString::fromUtf8(process.readAllStandardOutput()).section('\n', 0, 0) +
+                    QString::fromUtf8(process.readAllStandardError());
         }
         QCOMPARE(said, row[4].replace("{version}", InfoTexts::versionText()));
         QVERIFY(!file.exists() || file.open(QIODevice::ReadOnly));

@@ -1,45 +1,50 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/screenchoice.h"
 #include "app/screenfollower.h"
+#include "app/screenprobe.h"
 #include "app/zoom.h"
 #include "controls/picturebox.h"
 #include "support/consolefixture.h"
+#include "support/rows.h"
 
-#include <QJsonArray>
-#include <QJsonObject>
 #include <QtTest>
 #include <qpa/qplatformnativeinterface.h>
 
-// The zoom factor and the screen choice; the console on the second of two
+// The zoom factor, the screen choice and the display probe; the console on the second of two
 // offscreen screens (twoscreens.json), then unplugged.
 class TstScreenOptions : public QObject
 {
     Q_OBJECT
 
 private slots:
-    // "zoom" rows: the zoom asked for, screen width and height, the factor
-    // (0 for no zoom). "screen" rows: a choice among the screens DP-1, HDMI-1
-    // and 7, its index (-1 for none).
+    // The zoom factor, the screen chosen and whether a display is in reach.
     void choices_data()
     {
         QTest::addColumn<QString>("row");
-        for (const char *row :
-             {"zoom fit 800 480 0.86643", "zoom fit 1024 768 1.28", "zoom fit 1920 1080 1.94946",
-              "zoom fit 3840 2160 3.89892", "zoom fit 320 200 0.5", "zoom fit 7680 4320 4",
-              "zoom 0.5 800 480 0.5", "zoom 4.01 800 480 0", "zoom Fit 800 480 0", "screen  0",
-              "screen 1 1", "screen HDMI-1 1", "screen 7 2", "screen 3 -1", "screen -1 -1",
-              "screen +1 -1", "screen hdmi-1 -1"})
-            QTest::newRow(row) << QString(row);
+        for (const QString &row : dataLines(QFINDTESTDATA("choices.txt")))
+            QTest::newRow(qPrintable(row)) << row;
     }
     void choices()
     {
         QFETCH(QString, row);
         const QStringList w = row.split(' ');
-        if (w[0] == "zoom")
+        if (w[0] == "zoom") {
             QVERIFY(qAbs(Zoom::factor(w[1], QSizeF(w[2].toInt(), w[3].toInt())).value_or(0) -
                          w[4].toDouble()) < 1e-5);
-        else
+        } else if (w[0] == "screen") {
             QCOMPARE(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, w[1]), w[2].toInt());
+        } else {
+            const char *names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
+            QByteArrayList kept;
+            for (int i = 0; i < 3; ++i) {
+                kept << qgetenv(names[i]);
+                w[i + 1] == "-" ? qunsetenv(names[i]) : qputenv(names[i], w[i + 1].toUtf8());
+            }
+            const bool reachable = ScreenProbe::displayReachable();
+            for (int i = 0; i < 3; ++i)
+                kept[i].isNull() ? qunsetenv(names[i]) : qputenv(names[i], kept[i]);
+            QCOMPARE(reachable, w[4] == "1");
+        }
     }
 
     // --help lists the screens; the console on the second follows it when

@@ -6,6 +6,7 @@
 #include "controls/picturebox.h"
 #include "support/consolefixture.h"
 #include "support/references.h"
+#include "support/rows.h"
 
 #include <QtTest>
 
@@ -46,21 +47,12 @@ private slots:
     // edges, a growth that overshoots and one that jumps down, shrinks past
     // their floor, Stop inside a movement, a reset of the stopped and of the
     // running graph, Timer5, and the click areas for speed and alerts.
-    void runTrace_data()
-    {
-        QTest::addColumn<QString>("options");
-        QTest::newRow("slowest, high zone, black to white") << "-1 1 0 0 16777215";
-        QTest::newRow("slow, both zones, red to blue") << "0 1 1 255 16711680";
-        QTest::newRow("medium, high zone, a difference of 4 rounds back") << "1 1 0 100 104";
-        QTest::newRow("fast, rounded half to even, both zones, below 0 paints 0") << "2.5 1 1 5 0";
-        QTest::newRow("fastest, no alerts, above 255 paints 255") << "3 0 1 2.5e2 255";
-        QTest::newRow("edited speed and zones, not a number is black") << "7 1 2 pink 255";
-    }
+    void runTrace_data() { dataRows(QFINDTESTDATA("runs.txt")); }
     void runTrace()
     {
-        QFETCH(QString, options);
+        QFETCH(QStringList, row);
         ConsoleFixture f;
-        const QStringList v = options.split(' '); // AniSpeed, Ani, AniDir, FirstBar, LastBar
+        const QStringList v = row[1].split(' '); // AniSpeed, Ani, AniDir, FirstBar, LastBar
         f.settings.writeFile(QString("[Optionen]\nAniSpeed=%1\nAni=%2\nAniDir=%3\nFirstBar=%4\n"
                                      "LastBar=%5\n")
                                  .arg(v[0], v[1], v[2], v[3], v[4])

@@ -4,6 +4,7 @@
 #include "controls/picturebox.h"
 #include "support/consolefixture.h"
 #include "support/references.h"
+#include "support/rows.h"
 
 #include <QtTest>
 
@@ -44,10 +45,8 @@ private slots:
         QStringList trace;
         // Each tick of ticks.txt: the timer, its choices (of 4 and 4; 11, 7 and 2; or 11
         // and 7), then a panel's value draw as a fraction; Timer4 reads the clock.
-        QFile ticks(QFINDTESTDATA("ticks.txt"));
-        QVERIFY(ticks.open(QIODevice::ReadOnly | QIODevice::Text));
         const int choices[4][3] = {{4, 4}, {11, 7, 2}, {11, 7}, {}};
-        for (const QString &tick : QString(ticks.readAll()).split('\n', Qt::SkipEmptyParts)) {
+        for (const QString &tick : dataLines(QFINDTESTDATA("ticks.txt"))) {
             const QStringList words = tick.split(' ');
             const int timer = words[0].toInt();
             for (int n = 1; n < words.size(); ++n) {

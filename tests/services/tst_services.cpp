@@ -2,13 +2,12 @@
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
 #include "services/sessionbusprobe.h"
+#include "support/rows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QGuiApplication>
 #include <QLocalServer>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QtTest>
 
 #include <optional>
@@ -52,41 +51,23 @@ private slots:
                                           QDBusConnection::ExportAllSlots));
         QVERIFY(connection.registerService("org.freedesktop.ScreenSaver"));
     }
-    void cleanupTestCase()
-    {
-        bus_.kill();
-        bus_.waitForFinished();
-    }
+    void cleanupTestCase() { bus_.close(); }
 
-    // Requests in order: "off" holds the saver off, "on" lets it run,
-    // "answer" waits for the service's next call; after "=" the calls the
-    // service got, then the ping that shows nothing else came late. A release waits for the grant
-    // of its hold, the first hold for the bus's first answer, and repeated requests change nothing.
-    // The rows: the first hold let go before the bus answered; repeats and a release without a
-    // hold; released before the grant; held again while the hold was on its way.
-    void holdAndRelease_data()
-    {
-        QTest::addColumn<QString>("row");
-        for (const char *row :
-             {"off on = ping", "on off off answer on on = Inhibit; UnInhibit 41; ping",
-              "off answer on answer off on = Inhibit; UnInhibit 41; Inhibit; UnInhibit 43; ping",
-              "off answer on answer off on off = Inhibit; UnInhibit 41; Inhibit; ping"})
-            QTest::newRow(row) << QString(row);
-    }
+    // Holding the saver off and letting it run again (saver.txt).
+    void holdAndRelease_data() { dataRows(QFINDTESTDATA("saver.txt")); }
     void holdAndRelease()
     {
-        QFETCH(QString, row);
-        const QString want = row.section(" = ", 1);
+        QFETCH(QStringList, row); // name, requests, calls
         saver_.calls.clear();
         DesktopScreenSaver saver(address_);
-        for (const QString &request : row.section(" = ", 0, 0).split(' ')) {
+        for (const QString &request : row[1].split(' ')) {
             const int seen = saver_.calls.size();
             if (request == "answer")
                 QTRY_VERIFY(saver_.calls.size() > seen);
             else
                 saver.setActive(request == "on");
         }
-        QTRY_COMPARE(saver_.calls.size(), int(want.count(';')));
+        QTRY_COMPARE(saver_.calls.size(), int(row[2].count(';')));
         // Sent on the switch's own connection, so it arrives after the
         // switch's calls: nothing else came late.
         QDBusConnection::connectToBus(address_, "KORVA-Interface screen saver " + address_)
@@ -96,7 +77,7 @@ private slots:
         QTRY_VERIFY(saver_.calls.contains("ping"));
         QCOMPARE(
             saver_.calls.join("; ").replace("Inhibit KORVA-Interface, Blank screen", "Inhibit"),
-            want);
+            row[2]);
     }
 
     // The desktop's pointer hides while more hides than shows were asked
@@ -104,39 +85,34 @@ private slots:
     void pointerHidesWhileItsCounterIsBelowZero()
     {
         DesktopPointer pointer;
-        const auto hidden = [] {
-            return QGuiApplication::overrideCursor() &&
-                   QGuiApplication::overrideCursor()->shape() == Qt::BlankCursor;
-        };
         QString seen;
-        for (const bool show : {true, false, false, false, true, true, true})
-            seen += QString("%1%2 ").arg(pointer.showCursor(show)).arg(hidden() ? "h" : "");
+        for (const bool show : {true, false, false, false, true, true, true}) {
+            seen += QString::number(pointer.showCursor(show));
+            const QCursor *cursor = QGuiApplication::overrideCursor();
+            seen += cursor && cursor->shape() == Qt::BlankCursor ? "h " : " ";
+        }
         QCOMPARE(seen, QString("1 0 -1h -2h -1h 0 1 "));
         QVERIFY(!QGuiApplication::overrideCursor());
     }
 
-    // Whether a bus answers, with a probe that gives up after 0.3 s.
+    // Whether a bus answers (probe.txt).
+    void probe_data() { dataRows(QFINDTESTDATA("probe.txt")); }
     void probe()
     {
-        QLocalServer hung; // takes connections and never says a word
-        QVERIFY(hung.listen(dir_.filePath("bus-hung")));
+        QFETCH(QStringList, row); // name, address, answered
+        QLocalServer hung;
+        QVERIFY(hung.listen(dir_.filePath("hung")));
         const QString bus = dir_.filePath("bus");
-        QString answers;
-        for (const QString &address :
-             {// An escaped path after an address of another kind,
-              "tcp:host=localhost,port=1;unix:path=" + QString(bus).replace("/", "%2f"),
-              // no socket at the path, a socket that never answers,
-              "unix:path=" + bus + "x", "unix:path=" + bus + "-hung",
-              // and not a local socket: not probed.
-              QString("tcp:host=localhost,port=1")}) {
-            SessionBusProbe probe;
-            std::optional<bool> result;
-            probe.start(
-                address, [&](bool answered) { result = answered; }, 300);
-            QTRY_VERIFY(result.has_value());
-            answers += *result ? "yes " : "no ";
-        }
-        QCOMPARE(answers, "yes no no yes ");
+        SessionBusProbe probe;
+        std::optional<bool> result;
+        probe.start(
+            row[1]
+                .replace("{escaped bus}", QString(bus).replace("/", "%2f"))
+                .replace("{bus}", bus)
+                .replace("{hung}", hung.fullServerName()),
+            [&](bool answered) { result = answered; }, 300);
+        QTRY_VERIFY(result.has_value());
+        QCOMPARE(*result ? "yes" : "no", row[2]);
     }
 };
 

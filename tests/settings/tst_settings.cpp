@@ -4,11 +4,9 @@
 #include "settings/settings.h"
 #include "settings/settingsfile.h"
 #include "support/consolefixture.h"
+#include "support/rows.h"
 
-#include <QDir>
 #include <QRadioButton>
-#include <QSaveFile>
-#include <QSysInfo>
 #include <QtTest>
 
 #include <sys/stat.h>
@@ -18,18 +16,6 @@
 class TstSettings : public QObject
 {
     Q_OBJECT
-
-    // One test row a line of the named file beside this one, split at " | ".
-    static void rows(const QString &name)
-    {
-        QTest::addColumn<QStringList>("row");
-        QFile file(QFINDTESTDATA(name));
-        QVERIFY(file.open(QIODevice::ReadOnly | QIODevice::Text));
-        for (const QString &line : QString(file.readAll()).split('\n', Qt::SkipEmptyParts))
-            if (!line.startsWith('#'))
-                QTest::newRow(qPrintable(line.section(" | ", 0, 0)))
-                    << QString(line).replace("\\n", "\n").split(" | ");
-    }
 
     // Puts a thing of the kind named in paths.txt at the path; a file holds `text`.
     static bool make(const QString &at, const QString &kind, QByteArray text)
@@ -63,7 +49,7 @@ class TstSettings : public QObject
     }
 
 private slots:
-    void hostilePaths_data() { rows("paths.txt"); }
+    void hostilePaths_data() { dataRows(QFINDTESTDATA("paths.txt")); }
     void hostilePaths()
     {
         QFETCH(QStringList, row); // name, at the path, text, at the lock, Ani, lands, after
@@ -86,8 +72,7 @@ private slots:
             return lands != "never" && file.open(QIODevice::ReadOnly) && file.readAll() == expected;
         };
         QCOMPARE(landed(), lands == "at once");
-        if (!QDir().rmdir(lock))
-            QFile::remove(lock); // a dead process's lock is gone already
+        QDir().rmdir(lock) || QFile::remove(lock); // a dead process's lock is gone already
         if (lands == "retry")
             QTRY_VERIFY(landed());
         store.reset();
@@ -109,11 +94,10 @@ private slots:
         QCOMPARE(settings.int32(SettingKey::FirstBar), 1);
     }
 
-    void languageAtStart_data() { rows("language.txt"); }
+    void languageAtStart_data() { dataRows(QFINDTESTDATA("language.txt")); }
     void languageAtStart()
     {
         QFETCH(QStringList, row); // name, stored, answer, result
-        const QString keys = row[2] == "-" ? QString() : row[2];
         ConsoleFixture f;
         f.settings.writeFile("[Sprache]\nGerman=" + row[1].toUtf8() + "\n");
         QString asked = "no";
@@ -125,7 +109,7 @@ private slots:
             QVERIFY(QTest::qWaitForWindowActive(dialog));
             asked = "yes";
             // Through the window, as the platform delivers keys, so access keys work.
-            for (QChar key : keys) {
+            for (QChar key : row[2]) {
                 QTest::keyClick(dialog->windowHandle(), Qt::Key(key.unicode()), Qt::AltModifier);
                 QTRY_VERIFY((key == 'E' ? dialog->Option1 : dialog->Option2)->isChecked());
             }

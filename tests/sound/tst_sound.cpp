@@ -4,7 +4,6 @@
 #include "sound/waveplayer.h"
 #include "support/fakes.h"
 
-#include <QDir>
 #include <QtTest>
 
 #include <sys/stat.h>

@@ -5,6 +5,7 @@
 #include "settings/captions.h"
 #include "settings/settingsfile.h"
 #include "support/consolefixture.h"
+#include "support/rows.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -25,10 +26,9 @@ QByteArray read(const QString &path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-// Next to this file, one list a line: the program's keys in the settings
-// file, the keys a person presses, and odd numbers for hostile settings.
-const QList<QByteArray> Words = read(KORVA_STORM_WORDS).split('\n'), Owned = Words[0].split('|'),
-                        Keys = Words[1].split('|'), Numbers = Words[2].split('|');
+// Next to this file, one list a line (words.txt).
+const QStringList Words = dataLines(KORVA_STORM_WORDS), Owned = Words[0].split('|'),
+                  Keys = Words[1].split('|'), Numbers = Words[2].split('|');
 
 struct Storm
 {
@@ -54,7 +54,7 @@ struct Storm
         QByteArray text;
         for (int n = below(60); n > 0; --n)
             text += std::array<QByteArray, 5>{
-                Owned[below(Owned.size())] + '=' + Numbers[below(Numbers.size())] + '\n',
+                (Owned[below(Owned.size())] + '=' + Numbers[below(Numbers.size())] + '\n').toUtf8(),
                 "[Sprache]\n", "[Optionen]\n", QByteArray(below(200000), '7'),
                 QByteArray(1, char(pick()))}[std::clamp(below(10) - 4, 0, 4)];
         return text.left(below(text.size() + 1));
@@ -119,7 +119,7 @@ struct Storm
             QTest::mouseMove(w, to);
             QTest::mouseRelease(w, button, {}, to);
         } else if (kind == 1) {
-            QTest::keySequence(&console(), QString(Keys[below(Keys.size())]));
+            QTest::keySequence(&console(), Keys[below(Keys.size())]);
         } else if (kind == 2) {
             emit console().timer(below(6) + 1).timeout({});
         } else if (kind == 3) {
