@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
+#include "services/sessionbusprobe.h"
 #include "services/windowmanager.h"
 
 #include <QProcess>
@@ -8,10 +9,11 @@
 
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 // The desktop services on a bare X server of the test's own: what a window
-// manager announces, the pointer held to its rectangle, and the X server's
-// screen saver held off.
+// manager announces, the pointer held to its rectangle and hidden, the X
+// server's screen saver held off, and the session bus the program asks.
 class TstX11 : public QObject
 {
     Q_OBJECT
@@ -32,6 +34,15 @@ class TstX11 : public QObject
         const bool on = info->state == XCB_SCREENSAVER_STATE_ON;
         std::free(info);
         return on;
+    }
+    bool pointerVisible() // any pixel of the pointer's current image not transparent
+    {
+        auto *image = xcb_xfixes_get_cursor_image_reply(x, xcb_xfixes_get_cursor_image(x), {});
+        const uint32_t *pixels = xcb_xfixes_get_cursor_image_cursor_image(image);
+        const int size = xcb_xfixes_get_cursor_image_cursor_image_length(image);
+        const bool visible = std::any_of(pixels, pixels + size, [](uint32_t p) { return p >> 24; });
+        std::free(image);
+        return visible;
     }
 
 private slots:
@@ -105,6 +116,35 @@ private slots:
         QVERIFY(!saverOn());
         saver.setActive(true);
         QTRY_VERIFY_WITH_TIMEOUT(saverOn(), 5000);
+    }
+
+    // Over the program's window the pointer is blank while the display
+    // counter is below zero, and shows again when it is back at zero.
+    void pointerHidesOverTheWindow()
+    {
+        std::free(xcb_xfixes_query_version_reply(x, xcb_xfixes_query_version(x, 4, 0), {}));
+        QWidget window;
+        window.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DesktopPointer pointer;
+        pointer.moveTo({500, 400});
+        for (const bool show : {false, true}) {
+            pointer.showCursor(show);
+            QTRY_COMPARE(pointerVisible(), show);
+        }
+    }
+
+    // The bus the desktop names, else the bus socket in the runtime folder.
+    void sessionBusAddress()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        QCOMPARE(SessionBusProbe::sessionAddress(), QString());
+        QFile(runtime.filePath("bus")).open(QIODevice::WriteOnly);
+        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:path=" + runtime.filePath("bus"));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:abstract=given");
+        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:abstract=given");
     }
 };
 
