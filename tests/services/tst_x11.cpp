@@ -128,7 +128,8 @@ private slots:
         window.showFullScreen();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         DesktopPointer pointer;
-        pointer.moveTo({500, 400});
+        pointer.moveTo({300, 200});
+        QTRY_VERIFY(pointerVisible());
         for (const bool show : {false, true}) {
             pointer.showCursor(show);
             QTRY_COMPARE(pointerVisible(), show);
