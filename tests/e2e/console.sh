@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The console under openbox, driven as a person drives it: the first run's language question, the
-# bar graph, the window made normal and dragged, the blank screen, keys typed with Alt held, and
-# the ways the program ends.
+# The console under openbox with a panel's strip, driven as a person drives it: the language question,
+# bar graph, window made normal and dragged, blank screen, keys with Alt held, and the ways it ends.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 image4() { click $((11370 / 15 + 19)) $((2880 / 15 + 8)); }

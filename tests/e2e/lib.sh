@@ -3,16 +3,14 @@
 # Source, then e2e_init PROGRAM. A failed check exits 1; KORVA_E2E_KEEP=1 keeps the work folder.
 set -u
 CONSOLE='KORVA-Interface' DIALOG='Spracheinstellungen / Languagesettings'
-# The screen, and the top left of the 800 x 554 artwork centred on it.
-SCREEN_W=1024 SCREEN_H=768 ART_X=112 ART_Y=107 ART_LIT=110800
+SCREEN_W=1024 SCREEN_H=768 ART_X=112 ART_Y=107 ART_LIT=110800 # ART: the 800 x 554 artwork centred
 PIDS='' PROGRAM_PID='' RUN=0 LIT='' DIFF=''
 
 log() { echo "[$NAME] $*"; }
 pass() { log "ok: $*"; }
 fail() { log "FAIL: $*" && exit 1; }
 retry() { # TRIES PAUSE TEST: runs the shell test until it holds
-    local n=$1
-    until eval "$3"; do ((--n > 0)) || return 1 && sleep "$2"; done
+    local n=$1 && until eval "$3"; do ((--n > 0)) || return 1 && sleep "$2"; done
 }
 expect() { # MESSAGE SECONDS TEST: the message is expanded when the check passes or fails
     retry $(($2 * 10)) 0.1 "$3" || fail "$(eval "echo \"$1\"")"
@@ -38,9 +36,10 @@ start_x() { # Xvfb screen options; DISPLAY then names the new server
     retry 100 0.1 'grep -qx "[0-9][0-9]*" "$WORK/display"' || fail "Xvfb did not start"
     DISPLAY=:$(cat "$WORK/display")
 }
-start_wm() {
-    XDG_CONFIG_HOME=$WORK/wm-config helper openbox
-    retry 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fail "openbox did not start"
+start_wm() { # openbox as set up here, keeping a strip at the top free as a panel does
+    mkdir -p "$WORK/wm/openbox" && sed 's|<top>0</top>|<top>40</top>|' /etc/xdg/openbox/rc.xml >"$WORK/wm/openbox/rc.xml"
+    XDG_CONFIG_HOME=$WORK/wm helper openbox
+    retry 100 0.1 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= 0, 40, "' || fail "openbox did not start with its strip"
 }
 helper() { "$@" >>"$WORK/helpers.log" 2>&1 & PIDS="$! $PIDS"; }
 cleanup() {
@@ -104,8 +103,5 @@ expect_console() { # the console window covers the screen, artwork drawn and cen
     expect 'console covers the screen, artwork centred on black ($LIT lit pixels around it)' 5 margins_black
 }
 
-setting() { # GROUP KEY: the value in the settings file
-    awk -F= -v g="[$1]" -v k="$2" '/^\[/ { on = $0 == g } on && $1 == k { v = substr($0, length(k) + 2) }
-        END { printf "%s", v }' "$SETTINGS" 2>/dev/null
-}
+setting() { sed -n "/^\[$1]/,/^\[/s/^$2=//p" "$SETTINGS" 2>/dev/null; } # GROUP KEY: its value
 expect_setting() { expect "[$1] $2=$3 stored (now '\$(setting $1 $2)')" 5 "[ \"\$(setting $1 $2)\" = $3 ]"; }
