@@ -4,7 +4,6 @@
 E2E_NO_WM=1
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
-hash socat || fail "socat missing"
 
 helper socat UNIX-LISTEN:"$WORK/pulse",fork SYSTEM:'sleep 600'
 retry 50 0.1 '[ -S "$WORK/pulse" ]' || fail "the silent sound server did not start"

@@ -1,7 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# The program as a Wayland client of weston: full screen, keys, the blank screen hiding the pointer,
-# the compositor's move, End. Weston's headless output has no input devices, so
-# weston draws into a window of a bare X server whose pointer and keys xdotool drives.
+# The program as a Wayland client of weston: full screen, keys, the blank screen hiding the pointer, the
+# compositor's move, End. Weston draws into a window of a bare X server, whose input xdotool drives.
 E2E_NO_WM=1
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -35,8 +34,7 @@ shot pointer 38 738 16 24 && lit pointer && [ "$LIT" -gt 20 ] || fail "pointer n
 xdotool key F5
 expect 'F5 hides the pointer ($LIT pixels)' 10 'shot pointer 38 738 16 24 && lit pointer && [ $LIT = 0 ]'
 drawn logo 327 81 369 284 30000
-xdotool key x
-drawn back "$ART_X" "$ART_Y" 800 554 "$ART_LIT"
+xdotool key x && drawn back "$ART_X" "$ART_Y" 800 554 "$ART_LIT"
 point $((ART_X + 740)) $((ART_Y + 86)) && xdotool click 1 sleep 1 # the upper right pill: a normal window
 corner && x=$WX y=$WY && point $((x + 300)) $((y + 300))
 xdotool mousedown 1 sleep 0.3 mousemove $((x + 350)) $((y + 340)) sleep 0.1 \

@@ -150,8 +150,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TstX11 test;
     const int failed = QTest::qExec(&test, argc, argv);
-    xvfb.terminate();
-    xvfb.waitForFinished();
+    xvfb.close(); // ends the server
     return failed;
 }
 
