@@ -3,29 +3,25 @@
 # Source, then e2e_init PROGRAM. A failed check exits 1; KORVA_E2E_KEEP=1 keeps the work folder.
 set -u
 CONSOLE='KORVA-Interface' DIALOG='Spracheinstellungen / Languagesettings'
-# The screen, and the top left of the 800 x 554 artwork centred on it.
-SCREEN_W=1024 SCREEN_H=768 ART_X=112 ART_Y=107 ART_LIT=110800
+SCREEN_W=1024 SCREEN_H=768 ART_X=112 ART_Y=107 ART_LIT=110800 # ART: the 800 x 554 artwork centred
 PIDS='' PROGRAM_PID='' RUN=0 LIT='' DIFF=''
 
 log() { echo "[$NAME] $*"; }
-pass() { log "ok: $*"; }
 fail() { log "FAIL: $*" && exit 1; }
 retry() { # TRIES PAUSE TEST: runs the shell test until it holds
-    local n=$1
-    until eval "$3"; do ((--n > 0)) || return 1 && sleep "$2"; done
+    local n=$1 && until eval "$3"; do ((--n > 0)) || return 1 && sleep "$2"; done
 }
 expect() { # MESSAGE SECONDS TEST: the message is expanded when the check passes or fails
     retry $(($2 * 10)) 0.1 "$3" || fail "$(eval "echo \"$1\"")"
-    pass "$(eval "echo \"$1\"")"
+    log "ok: $(eval "echo \"$1\"")"
 }
 
 e2e_init() {
     PROGRAM=${1:?program} NAME=$(basename "$0" .sh)
     [ -x "$PROGRAM" ] || fail "no program $PROGRAM"
-    hash Xvfb openbox xdotool xprop import compare convert timeout || { log "SKIP: desktop tools missing" && exit 77; }
+    hash Xvfb openbox xdotool xprop import compare convert timeout || { log "SKIP: no desktop tools" && exit 77; }
     WORK=$(mktemp -d "${TMPDIR:-/tmp}/korva-e2e.XXXXXX")
-    trap cleanup EXIT
-    trap 'exit 1' INT TERM HUP
+    trap cleanup EXIT && trap 'exit 1' INT TERM HUP
     export QT_QPA_PLATFORM=xcb XDG_RUNTIME_DIR=$WORK/runtime DISPLAY XDG_CONFIG_HOME
     mkdir -m 700 "$XDG_RUNTIME_DIR"
     unset DBUS_SESSION_BUS_ADDRESS
@@ -38,9 +34,10 @@ start_x() { # Xvfb screen options; DISPLAY then names the new server
     retry 100 0.1 'grep -qx "[0-9][0-9]*" "$WORK/display"' || fail "Xvfb did not start"
     DISPLAY=:$(cat "$WORK/display")
 }
-start_wm() {
-    XDG_CONFIG_HOME=$WORK/wm-config helper openbox
-    retry 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' || fail "openbox did not start"
+start_wm() { # openbox as set up here, keeping a strip at the top free as a panel does
+    mkdir -p "$WORK/wm/openbox" && sed 's|<top>0</top>|<top>40</top>|' /etc/xdg/openbox/rc.xml \
+        >"$WORK/wm/openbox/rc.xml" && XDG_CONFIG_HOME=$WORK/wm helper openbox
+    retry 100 0.1 'xprop -root _NET_WORKAREA 2>/dev/null | grep -q "= 0, 40, "' || fail "no openbox"
 }
 helper() { "$@" >>"$WORK/helpers.log" 2>&1 & PIDS="$! $PIDS"; }
 cleanup() {
@@ -67,7 +64,7 @@ start() {
 expect_exit() { # SECONDS AFTER_WHAT: the program ends with status 0
     retry $(($1 * 10)) 0.1 "! running $PROGRAM_PID" || fail "program still runs $1 s after $2"
     wait "$PROGRAM_PID" || fail "exit status $? after $2"
-    PROGRAM_PID= && pass "$2 ends the program with status 0"
+    PROGRAM_PID= && log "ok: $2 ends the program with status 0"
 }
 
 windows() { xdotool search --onlyvisible "${@:2}" --name "^$1\$" 2>/dev/null; }
@@ -92,20 +89,17 @@ lit() { # pixels of screenshot $1 that are not black, or with $2, of colour $2
     LIT=$(convert "$WORK/$1.png" ${2:+-fill black +opaque "$2"} -fill white +opaque black \
         -format '%[fx:int(mean*w*h+0.5)]' info:) || fail "convert $1 failed"
 }
-drawn() { expect "$1 drawn (\$LIT lit pixels, more than $6 expected)" 10 "shot ${*:1:5} && lit $1 && [ \$LIT -gt $6 ]"; }
+drawn() { expect "$1 drawn (\$LIT lit pixels, over $6)" 10 "shot ${*:1:5} && lit $1 && [ \$LIT -gt $6 ]"; }
 margins_black() {
     shot screen 0 0 "$SCREEN_W" "$SCREEN_H" && convert "$WORK/screen.png" +antialias -fill black \
         -draw "rectangle $ART_X,$ART_Y $((ART_X + 799)),$((ART_Y + 553))" "$WORK/margins.png" && lit margins && [ "$LIT" = 0 ]
 }
 expect_console() { # the console window covers the screen, artwork drawn and centred on black
     window "$CONSOLE" && CONSOLE_WIN=$WINDOW && geometry
-    [ "$X,$Y ${WIDTH}x$HEIGHT" = "0,0 ${SCREEN_W}x$SCREEN_H" ] || fail "console at $X,$Y ${WIDTH}x$HEIGHT, not over the screen"
+    [ "$X,$Y ${WIDTH}x$HEIGHT" = "0,0 ${SCREEN_W}x$SCREEN_H" ] || fail "console at $X,$Y ${WIDTH}x$HEIGHT"
     drawn "artwork-$RUN" "$ART_X" "$ART_Y" 800 554 "$ART_LIT"
     expect 'console covers the screen, artwork centred on black ($LIT lit pixels around it)' 5 margins_black
 }
 
-setting() { # GROUP KEY: the value in the settings file
-    awk -F= -v g="[$1]" -v k="$2" '/^\[/ { on = $0 == g } on && $1 == k { v = substr($0, length(k) + 2) }
-        END { printf "%s", v }' "$SETTINGS" 2>/dev/null
-}
+setting() { sed -n "/^\[$1]/,/^\[/s/^$2=//p" "$SETTINGS" 2>/dev/null; } # GROUP KEY: its value
 expect_setting() { expect "[$1] $2=$3 stored (now '\$(setting $1 $2)')" 5 "[ \"\$(setting $1 $2)\" = $3 ]"; }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
+#include "services/sessionbusprobe.h"
 #include "services/windowmanager.h"
 
 #include <QProcess>
@@ -8,10 +9,11 @@
 
 #include <xcb/screensaver.h>
 #include <xcb/xcb.h>
+#include <xcb/xfixes.h>
 
 // The desktop services on a bare X server of the test's own: what a window
-// manager announces, the pointer held to its rectangle, and the X server's
-// screen saver held off.
+// manager announces, the pointer held to its rectangle and hidden, the X
+// server's screen saver held off, and the session bus the program asks.
 class TstX11 : public QObject
 {
     Q_OBJECT
@@ -33,65 +35,62 @@ class TstX11 : public QObject
         std::free(info);
         return on;
     }
+    bool pointerVisible() // any pixel of the pointer's current image not transparent
+    {
+        auto *image = xcb_xfixes_get_cursor_image_reply(x, xcb_xfixes_get_cursor_image(x), {});
+        const uint32_t *pixels = xcb_xfixes_get_cursor_image_cursor_image(image);
+        const int size = xcb_xfixes_get_cursor_image_cursor_image_length(image);
+        const bool visible = std::any_of(pixels, pixels + size, [](uint32_t p) { return p >> 24; });
+        std::free(image);
+        return visible;
+    }
 
 private slots:
-    // The root window names a window manager's window (one that lives, or
-    // one left behind) and the states it supports.
+    // The root window names a window manager's window (one that lives, or one
+    // left behind) and the window states it supports; then whether it sizes
+    // full-screen windows.
     void windowManagerSizesFullScreenWindows_data()
     {
-        QTest::addColumn<QString>("manager");
-        QTest::addColumn<QByteArrayList>("supported");
-        QTest::addColumn<bool>("sizes");
-        const QByteArray above = "_NET_WM_STATE_ABOVE", full = "_NET_WM_STATE_FULLSCREEN";
-        QTest::newRow("bare server") << "none" << QByteArrayList() << false;
-        QTest::newRow("running, full screen last")
-            << "living" << QByteArrayList{above, full} << true;
-        QTest::newRow("running, full screen first")
-            << "living" << QByteArrayList{full, above} << true;
-        QTest::newRow("running, no full screen") << "living" << QByteArrayList{above} << false;
-        QTest::newRow("ended") << "gone" << QByteArrayList{full} << false;
-        QTest::newRow("full screen, no manager") << "none" << QByteArrayList{full} << false;
+        QTest::addColumn<QString>("row");
+        for (const char *row : {"living ABOVE,FULLSCREEN yes", "living FULLSCREEN,ABOVE yes",
+                                "living ABOVE no", "gone FULLSCREEN no", "none FULLSCREEN no"})
+            QTest::newRow(row) << QString(row);
     }
     void windowManagerSizesFullScreenWindows()
     {
-        QFETCH(QString, manager);
-        QFETCH(QByteArrayList, supported);
+        QFETCH(QString, row);
+        const QStringList manager = row.split(' ');
         const xcb_window_t window = xcb_generate_id(x);
         xcb_create_window(x, 0, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, 0, 0, {});
-        if (manager == "gone")
+        if (manager[0] == "gone")
             xcb_destroy_window(x, window);
         QList<uint32_t> atoms;
-        for (const QByteArray &name : supported)
-            atoms << atom(name);
+        for (const QString &state : manager[1].split(','))
+            atoms << atom("_NET_WM_STATE_" + state.toLatin1());
         xcb_change_property(x, XCB_PROP_MODE_REPLACE, root, atom("_NET_SUPPORTING_WM_CHECK"),
-                            XCB_ATOM_WINDOW, 32, manager == "none" ? 0 : 1, &window);
+                            XCB_ATOM_WINDOW, 32, manager[0] == "none" ? 0 : 1, &window);
         // Checked, so the server has it all before the program asks.
         std::free(xcb_request_check(
             x, xcb_change_property_checked(x, XCB_PROP_MODE_REPLACE, root, atom("_NET_SUPPORTED"),
                                            XCB_ATOM_ATOM, 32, atoms.size(), atoms.data())));
-        QTEST(WindowManager::makesWindowsFullScreen(), "sizes");
+        QCOMPARE(WindowManager::makesWindowsFullScreen(), manager[2] == "yes");
         QVERIFY(!WindowManager::compositorPlacesWindows());
     }
 
-    void pointerIsHeldToItsRectangle_data()
-    {
-        QTest::addColumn<QRect>("held");
-        QTest::addColumn<QPoint>("movedTo");
-        QTest::addColumn<QPoint>("at");
-        const QRect held(100, 50, 200, 100);
-        QTest::newRow("inside") << held << QPoint(150, 80) << QPoint(150, 80);
-        QTest::newRow("above left") << held << QPoint(5, 5) << QPoint(100, 50);
-        QTest::newRow("below right") << held << QPoint(900, 700) << QPoint(299, 149);
-        QTest::newRow("empty") << QRect(400, 300, 0, 0) << QPoint(900, 700) << QPoint(400, 300);
-    }
+    // Moved inside, above left and below right of a rectangle, then of an
+    // empty one.
     void pointerIsHeldToItsRectangle()
     {
-        QFETCH(QRect, held);
-        QFETCH(QPoint, movedTo);
         DesktopPointer pointer;
-        pointer.confine(held);
-        pointer.moveTo(movedTo);
-        QTEST(pointer.position(), "at");
+        QString seen;
+        for (const QRect &held : {QRect(100, 50, 200, 100), QRect(400, 300, 0, 0)}) {
+            pointer.confine(held);
+            for (const QPoint &to : {QPoint(150, 80), QPoint(5, 5), QPoint(900, 700)}) {
+                pointer.moveTo(to);
+                seen += QString("%1,%2 ").arg(pointer.position().x()).arg(pointer.position().y());
+            }
+        }
+        QCOMPARE(seen, "150,80 100,50 299,149 400,300 400,300 400,300 ");
     }
 
     // Held, the saver does not start; let go, it starts again.
@@ -105,6 +104,37 @@ private slots:
         QVERIFY(!saverOn());
         saver.setActive(true);
         QTRY_VERIFY_WITH_TIMEOUT(saverOn(), 5000);
+    }
+
+    // Over the program's window the pointer is blank while the display
+    // counter is below zero, and shows again when it is back at zero.
+    void pointerHidesOverTheWindow()
+    {
+        std::free(xcb_xfixes_query_version_reply(x, xcb_xfixes_query_version(x, 4, 0), {}));
+        QWidget window; // the bare server's own pointer is blank; the window's is an arrow
+        window.setCursor(Qt::ArrowCursor);
+        window.showFullScreen();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        DesktopPointer pointer;
+        pointer.moveTo({300, 200});
+        QTRY_VERIFY(pointerVisible());
+        for (const bool show : {false, true}) {
+            pointer.showCursor(show);
+            QTRY_COMPARE(pointerVisible(), show);
+        }
+    }
+
+    // The bus the desktop names, else the bus socket in the runtime folder.
+    void sessionBusAddress()
+    {
+        QTemporaryDir runtime;
+        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        QCOMPARE(SessionBusProbe::sessionAddress(), QString());
+        QFile(runtime.filePath("bus")).open(QIODevice::WriteOnly);
+        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:path=" + runtime.filePath("bus"));
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:abstract=given");
+        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:abstract=given");
     }
 };
 
@@ -120,8 +150,7 @@ int main(int argc, char *argv[])
     QApplication app(argc, argv);
     TstX11 test;
     const int failed = QTest::qExec(&test, argc, argv);
-    xvfb.terminate();
-    xvfb.waitForFinished();
+    xvfb.close(); // ends the server
     return failed;
 }
 
