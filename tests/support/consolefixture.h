@@ -15,8 +15,6 @@
 class ConsoleFixture
 {
 public:
-    explicit ConsoleFixture(bool realDelay = false) : useRealDelay_(realDelay) {}
-
     // Scripts the 77 colour draws of start-up (all blue) unless the test has
     // scripted draws of its own, runs load(), notes how each timer was left
     // and stops the timers: tests run the ticks themselves.
@@ -26,11 +24,10 @@ public:
             Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
         for (int n = random.left() == 0 ? 0 : 77; n < 77; ++n)
             random.pushChoice(1, 2);
-        console = std::make_unique<ConsoleWindow>(
-            Services{settings.store(), random, clock, sound,
-                     useRealDelay_ ? static_cast<Delay &>(realDelay) : recordingDelay, pointer,
-                     screenSaver, QCoreApplication::applicationDirPath()},
-            program);
+        console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
+                                                           recordingDelay, pointer, screenSaver,
+                                                           QCoreApplication::applicationDirPath()},
+                                                  program);
         console->load();
         // A bar graph left running by a script that ran dry stops at its next cycle.
         if (!random.onExhausted)
@@ -56,13 +53,9 @@ public:
     FakePointer pointer;
     RecordingScreenSaver screenSaver;
     RecordingDelay recordingDelay;
-    Delay realDelay;
     ProgramState program;
     std::unique_ptr<ConsoleWindow> console;
 
     ConsoleControls &c() { return console->controls(); }
     ConsoleState &state() { return console->state(); }
-
-private:
-    bool useRealDelay_;
 };

@@ -10,14 +10,10 @@
 #include "sound/soundplayer.h"
 
 #include <QCoreApplication>
-#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTimer>
 
 #include <deque>
-#include <functional>
-#include <memory>
-#include <optional>
 
 // Random draws given by the test, in order. A draw asked for after the script
 // has run out runs onExhausted, which may push more; else it is 0.
