@@ -25,7 +25,7 @@
 # durations of the blank screen's entry and return come from blanktimes
 # (bench/blanktimes.cpp), medians of BLANK_RUNS runs.
 
-E2E_NAME=bench
+NAME=bench
 export LC_ALL=C
 . "$(dirname "$0")/../tests/e2e/lib.sh"
 
@@ -52,9 +52,9 @@ scenario_powered_off() { :; }
 # it: everything goes on running below the black screen.
 config_blank_screen() { config_powered_off; }
 scenario_blank_screen() {
-    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
     click_art $((11370 / 15 + 19)) $((2880 / 15 + 8))
-    e2e_until 50 0.2 'e2e_shot logo 327 81 369 284 && e2e_lit logo && [ "$LIT" -gt 30000 ]' ||
+    retry 50 0.2 'shot logo 327 81 369 284 && lit logo && [ "$LIT" -gt 30000 ]' ||
         fail "no black screen with the logo after a click on Image4"
 }
 
@@ -82,12 +82,12 @@ ZOOM=1
 art_x() { calc "int($ART_X + $1 * $ZOOM + 0.5)"; }
 art_y() { calc "int($ART_Y + $1 * $ZOOM + 0.5)"; }
 click_art() { xdotool mousemove "$(art_x "$1")" "$(art_y "$2")" click 1; }
-bar_area() { e2e_shot "$1" "$(art_x 120)" "$(art_y 216)" 681 305; }
+bar_area() { shot "$1" "$(art_x 120)" "$(art_y 216)" 681 305; }
 
 # Waits for the artwork to be drawn, clicks the power block (Image7), then
 # Start (Image1), and checks that the bars move.
 bars_start() {
-    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
     click_art 56 342
     sleep 0.3
     click_art 56 389
@@ -95,24 +95,24 @@ bars_start() {
     bar_area bars_1
     sleep 0.5
     bar_area bars_2
-    e2e_diff bars_1 bars_2
+    diffpx bars_1 bars_2
     [ "$DIFF" -gt 100 ] || fail "the bars do not move after power on and Start ($DIFF pixels changed)"
 }
 
 # Steps per second of the bar graph at speed $1, from barsteps.
 bar_steps() {
     local program steps
-    program=$(dirname "$E2E_PROGRAM")/barsteps
+    program=$(dirname "$PROGRAM")/barsteps
     if [ ! -x "$program" ]; then
         log "no $program (built from bench/barsteps.cpp); steps/s left out" >&2
         echo -
         return 0
     fi
-    steps=$(timeout $((STEPS_S + 30)) "$program" "$1" "$STEPS_S" 2>>"$E2E_WORK/barsteps.log" | tail -n 1)
+    steps=$(timeout $((STEPS_S + 30)) "$program" "$1" "$STEPS_S" 2>>"$WORK/barsteps.log" | tail -n 1)
     case $steps in
     [0-9]*) echo "$steps" ;;
     *)
-        log "barsteps at speed $1 gave no figure: $(tail -n 3 "$E2E_WORK/barsteps.log")" >&2
+        log "barsteps at speed $1 gave no figure: $(tail -n 3 "$WORK/barsteps.log")" >&2
         echo -
         ;;
     esac
@@ -123,16 +123,16 @@ bar_steps() {
 blank_times() {
     local program times
     BLANK_ENTRY=- BLANK_RETURN=-
-    program=$(dirname "$E2E_PROGRAM")/blanktimes
+    program=$(dirname "$PROGRAM")/blanktimes
     if [ ! -x "$program" ]; then
         log "no $program (built from bench/blanktimes.cpp); durations left out"
         return 0
     fi
     log "KORVA-Interface: blank screen entry and return, $BLANK_RUNS runs"
-    times=$(timeout 60 "$program" "$BLANK_RUNS" 2>>"$E2E_WORK/blanktimes.log" | tail -n 1)
+    times=$(timeout 60 "$program" "$BLANK_RUNS" 2>>"$WORK/blanktimes.log" | tail -n 1)
     case $times in
     [0-9]*' '[0-9]*) read -r BLANK_ENTRY BLANK_RETURN <<<"$times" ;;
-    *) log "blanktimes gave no figures: $(tail -n 3 "$E2E_WORK/blanktimes.log")" ;;
+    *) log "blanktimes gave no figures: $(tail -n 3 "$WORK/blanktimes.log")" ;;
     esac
 }
 
@@ -143,15 +143,15 @@ reference_binary() {
 }
 REFERENCE_TEXT=/usr/share/common-licenses/GPL-3
 
-# Launches a program ($@) and sets E2E_PROGRAM_PID.
+# Launches a program ($@) and sets PROGRAM_PID.
 launch() {
-    "$@" >>"$E2E_WORK/launch.log" 2>&1 &
-    E2E_PROGRAM_PID=$!
+    "$@" >>"$WORK/launch.log" 2>&1 &
+    PROGRAM_PID=$!
 }
 
 stop_program() {
-    e2e_kill "$E2E_PROGRAM_PID"
-    E2E_PROGRAM_PID=
+    stop "$PROGRAM_PID"
+    PROGRAM_PID=
 }
 
 # Wall clock in microseconds, without starting a process.
@@ -203,7 +203,7 @@ status_kb() { awk -v field="$2:" '$1 == field { print $2 }' "/proc/$1/status"; }
 # CPU (% of one core), peak RSS (MB) and RSS growth (MB, end minus start) of
 # the running program over MEASURE_S seconds; sets CPU, RSS and GROWTH.
 measure_running() {
-    local pid=$E2E_PROGRAM_PID ticks0 ticks1 t0 hz rss0 rss1
+    local pid=$PROGRAM_PID ticks0 ticks1 t0 hz rss0 rss1
     hz=$(getconf CLK_TCK)
     sleep "$SETTLE_S"
     ticks0=$(cpu_ticks "$pid") || fail "program ended before the measurement"
@@ -227,9 +227,9 @@ declare -A K_CPU K_RSS K_GROWTH K_STEPS
 # The settings file a scenario starts with.
 scenario_config() {
     if declare -F "config_$1" >/dev/null; then
-        e2e_fresh_config "$("config_$1")"
+        fresh_config "$("config_$1")"
     else
-        e2e_fresh_config $'[Sprache]\nGerman=1'
+        fresh_config $'[Sprache]\nGerman=1'
     fi
 }
 
@@ -237,14 +237,14 @@ bench_korva() {
     local scenario steps startup
     scenario_config "${SCENARIOS[0]}"
     log "KORVA-Interface: start-up"
-    measure_startup "^$CONSOLE_TITLE\$" "$E2E_PROGRAM"
+    measure_startup "^$CONSOLE\$" "$PROGRAM"
     KORVA_STARTUP=$STARTUP
     for scenario in "${SCENARIOS[@]}"; do
         log "KORVA-Interface: $scenario"
         scenario_config "$scenario"
-        launch "$E2E_PROGRAM"
+        launch "$PROGRAM"
         now_us
-        wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
+        wait_visible "^$CONSOLE\$" "$NOW_US"
         "scenario_$scenario"
         measure_running
         stop_program
@@ -310,10 +310,10 @@ bench_options() {
     local run later=()
     log "KORVA-Interface: options dialog"
     scenario_config powered_off
-    launch "$E2E_PROGRAM"
+    launch "$PROGRAM"
     now_us
-    wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
-    e2e_shot_drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    wait_visible "^$CONSOLE\$" "$NOW_US"
+    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
     open_options
     OPTIONS_FIRST_MS=$OPENED_MS
     for run in $(seq "$OPTIONS_OPENINGS"); do
@@ -346,22 +346,22 @@ declare -A ZOOMED_TARGET=([powered_off]=1.5 [bars_normal]=2) Z_CPU Z_RSS
 
 bench_zoomed() {
     local scenario display
-    Xvfb -displayfd 3 -screen 0 "${ZOOMED_W}x${ZOOMED_H}x24" -nolisten tcp 3>"$E2E_WORK/zoomed-display" \
-        >"$E2E_WORK/zoomed-Xvfb.log" 2>&1 &
-    E2E_HELPER_PIDS="$E2E_HELPER_PIDS $!"
-    e2e_until 100 0.1 'grep -qx "[0-9][0-9]*" "$E2E_WORK/zoomed-display"' || fail "the zoomed display did not start"
+    Xvfb -displayfd 3 -screen 0 "${ZOOMED_W}x${ZOOMED_H}x24" -nolisten tcp 3>"$WORK/zoomed-display" \
+        >"$WORK/zoomed-Xvfb.log" 2>&1 &
+    PIDS="$PIDS $!"
+    retry 100 0.1 'grep -qx "[0-9][0-9]*" "$WORK/zoomed-display"' || fail "the zoomed display did not start"
     display=$DISPLAY
-    DISPLAY=:$(cat "$E2E_WORK/zoomed-display")
-    XDG_CONFIG_HOME=$E2E_WORK/wm-config e2e_start_helper openbox
-    e2e_until 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
+    DISPLAY=:$(cat "$WORK/zoomed-display")
+    XDG_CONFIG_HOME=$WORK/wm-config helper openbox
+    retry 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
         fail "openbox did not start on the zoomed display"
     ZOOM=$(calc "$ZOOMED_H / 554") ART_X=$(calc "int(($ZOOMED_W - 800 * $ZOOMED_H / 554) / 2)") ART_Y=0
     for scenario in "${!ZOOMED_TARGET[@]}"; do
         log "KORVA-Interface: $scenario, zoomed to fit ${ZOOMED_W}x$ZOOMED_H"
         scenario_config "$scenario"
-        launch "$E2E_PROGRAM" --zoom fit
+        launch "$PROGRAM" --zoom fit
         now_us
-        wait_visible "^$CONSOLE_TITLE\$" "$NOW_US"
+        wait_visible "^$CONSOLE\$" "$NOW_US"
         "scenario_$scenario"
         measure_running
         stop_program

@@ -52,8 +52,9 @@ private slots:
 
     // A wait of no time returns at once and runs nothing; a longer one runs
     // timers and posted events (clicks, keys) inside it, nests, and ending
-    // the program makes every running and later wait return at once. Runs
-    // last: it ends the test's event loops too.
+    // the program makes every running and later wait return at once and the
+    // program's loop end with status 0. Runs last: it ends the test's event
+    // loops too.
     void waitsRunEventsAndUnwindAtTheEnd()
     {
         Delay delay;
@@ -71,6 +72,9 @@ private slots:
         log << QString("outer %1").arg(delay.wait(0.01)) << QString("later %1").arg(delay.wait(0));
         QCOMPARE(log.join(", "), "zero 1, negative 1, timer, posted, inner 1, cut short 0, after "
                                  "the end 0, outer 0, later 0");
+        // The program's own loop ends too, with status 0.
+        QTimer::singleShot(0, [&] { delay.endProgram(); });
+        QCOMPARE(QCoreApplication::exec(), 0);
     }
 };
 
