@@ -34,17 +34,15 @@ public:
             random.onExhausted = [this] { console->state().BarsRunning = false; };
         for (int number = 1; number <= 6; ++number) {
             QTimer &timer = console->timer(number);
-            timerAtLoad[number] =
-                !timer.isActive()
-                    ? QStringLiteral("stopped")
-                    : QString::number(timer.interval()) +
-                          (timer.timerType() == Qt::PreciseTimer ? " ms" : " ms coarse");
+            const QString type = timer.timerType() == Qt::PreciseTimer ? " ms" : " ms coarse";
+            timersAtLoad << (timer.isActive() ? QString::number(timer.interval()) + type
+                                              : QString("stopped"));
             timer.stop();
         }
     }
 
-    // How load() left Timer1 to Timer6 (index 1 to 6): "600 ms", "600 ms coarse" or "stopped".
-    QString timerAtLoad[7];
+    // How load() left Timer1 to Timer6: "600 ms", "600 ms coarse" or "stopped".
+    QStringList timersAtLoad;
 
     TempSettings settings;
     ScriptedRandom random;

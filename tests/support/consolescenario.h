@@ -62,10 +62,7 @@ private:
         f->recordingDelay.during = [this](int index) {
             waited(QString::number(qRound(f->recordingDelay.waits[index] * 1000)));
         };
-        QStringList timers;
-        for (int n = 1; n <= 6; ++n)
-            timers << f->timerAtLoad[n];
-        note("load, timers " + timers.join(", "), 0);
+        note("load, timers " + f->timersAtLoad.join(", "), 0);
     }
 
     void click(QWidget *control)
