@@ -15,7 +15,7 @@
 
 // The console run through the script of a reference; a dialog a step opens is
 // named and left with Esc. Steps: "click <control>" (with the pointer where
-// nothing lies above it; a control no pointer reaches gets its click signal),
+// nothing lies above it; a control no pointer reaches is noted so),
 // "key <keys>", "tick6 <count>", "pointer <x>,<y>", "walk <x>,<y> <dx>,<dy>
 // <ticks>" (the pointer moved before each tick), "fresh <ticks>" (the idle
 // count, nothing seen of the pointer yet), "set <key>=<text>...", "grow <bar>
@@ -73,7 +73,7 @@ private:
                 if (f->console->childAt(at) == control)
                     return QTest::mouseClick(f->console->windowHandle(), Qt::LeftButton, {}, at);
             }
-        emit qobject_cast<TwipControl *>(control)->clicked();
+        *sounds << "out of reach";
     }
 
     void act(const QString &verb, const QString &text) override

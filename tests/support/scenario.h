@@ -13,7 +13,8 @@
 // changed. A reviewed record in tests/references is also the scenario's
 // script: its first line gives the settings file ("settings: " and the
 // file's lines parted by "|"), its unindented "> " lines the steps, and an
-// indented one a step taken inside the wait line just above it.
+// indented one a step taken inside the wait line just above it (the n-th wait
+// of its step).
 class Scenario
 {
 public:
@@ -32,11 +33,15 @@ public:
             const QString text = line.trimmed(), step = text.mid(2).section(" (", 0, 0);
             const int indent = int(line.indexOf(text));
             if (text.startsWith("wait"))
-                lastWait[indent] = waitLines_++;
-            else if (text.startsWith("> "))
-                (indent ? inside_[lastWait.value(indent)] : steps_) << step.section(": ", 0, 0);
+                lastWait[indent] = nextWait();
+            else if (text.startsWith("> ") && indent == 0) {
+                steps_ << step.section(": ", 0, 0);
+                ++top_;
+                waits_ = 0;
+            } else if (text.startsWith("> "))
+                inside_[lastWait.value(indent)] << step.section(": ", 0, 0);
         }
-        waitLines_ = 0;
+        top_ = -1;
         return header_.section(": ", 1).replace('|', '\n').toUtf8() + '\n';
     }
     void replay() { run(steps_, 0); }
@@ -53,7 +58,7 @@ protected:
     void waited(const QString &what)
     {
         note("wait " + what, 1);
-        const QStringList steps = inside_.take(waitLines_++);
+        const QStringList steps = inside_.take(nextWait());
         run(steps, depth_ + 1);
     }
     void note(const QString &event, int indent)
@@ -74,6 +79,10 @@ private:
     void run(const QStringList &steps, int depth)
     {
         for (const QString &step : steps) {
+            if (depth == 0) {
+                ++top_;
+                waits_ = 0;
+            }
             const int outer = std::exchange(depth_, depth);
             note("> " + step, 0);
             act(step.section(' ', 0, 0), step.section(' ', 1));
@@ -86,5 +95,7 @@ private:
     QStringList steps_, lines_, last_;
     QMap<int, QStringList> inside_;
     int depth_ = 0;
-    int waitLines_ = 0;
+    // A wait is known by the step it comes in and its count there.
+    int nextWait() { return top_ * 100000 + waits_++; }
+    int top_ = -1, waits_ = 0;
 };
