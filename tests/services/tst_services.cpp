@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
 #include "services/sessionbusprobe.h"
 #include "support/rows.h"
 
 #include <QDBusConnection>
 #include <QDBusMessage>
-#include <QGuiApplication>
 #include <QLocalServer>
 #include <QtTest>
 
@@ -78,21 +76,6 @@ private slots:
         QCOMPARE(
             saver_.calls.join("; ").replace("Inhibit KORVA-Interface, Blank screen", "Inhibit"),
             row[2]);
-    }
-
-    // The desktop's pointer hides while more hides than shows were asked
-    // for, and shows again once they balance.
-    void pointerHidesWhileItsCounterIsBelowZero()
-    {
-        DesktopPointer pointer;
-        QString seen;
-        for (const bool show : {true, false, false, false, true, true, true}) {
-            seen += QString::number(pointer.showCursor(show));
-            const QCursor *cursor = QGuiApplication::overrideCursor();
-            seen += cursor && cursor->shape() == Qt::BlankCursor ? "h " : " ";
-        }
-        QCOMPARE(seen, QString("1 0 -1h -2h -1h 0 1 "));
-        QVERIFY(!QGuiApplication::overrideCursor());
     }
 
     // Whether a bus answers (probe.txt).
