@@ -1,9 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/artwork.h"
-#include "controls/captionlabel.h"
 #include "controls/fontstandins.h"
-#include "controls/imagecontrol.h"
-#include "controls/picturebox.h"
 #include "settings/languagedialog.h"
 #include "support/consolefixture.h"
 #include "support/references.h"

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "bars/bargraph.h"
 #include "bars/barsettings.h"
-#include "controls/captionlabel.h"
 #include "controls/colorvalue.h"
-#include "controls/picturebox.h"
 #include "support/consolefixture.h"
 #include "support/references.h"
 #include "support/rows.h"

@@ -1,7 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/captionlabel.h"
 #include "controls/colorvalue.h"
-#include "controls/picturebox.h"
 #include "support/consolefixture.h"
 #include "support/references.h"
 #include "support/rows.h"

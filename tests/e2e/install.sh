@@ -1,8 +1,6 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
-# cmake --install into a temporary DESTDIR: the tree of installed.txt, a valid menu entry and AppStream
-# data; the installed program started by the menu entry's Exec line, and the installed ResetLanguage.
-# Then `make package`: a .deb lintian passes, with Depends from the libraries plus the X11 platform
-# plugin, holding exactly the installed tree.
+# cmake --install into a DESTDIR: the tree of installed.txt, menu entry, AppStream data, the program
+# started as the menu starts it, ResetLanguage; then a .deb of `make package` lintian passes, same tree.
 BUILD=${1:?build folder}
 . "$(dirname "$0")/lib.sh"
 e2e_init "$BUILD/bin/korva-interface"

@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/captionlabel.h"
 #include "controls/checkbox.h"
 #include "controls/fontstandins.h"
 #include "controls/optionbutton.h"
-#include "controls/picturebox.h"
 #include "options/infotexts.h"
 #include "options/optionsdialog.h"
 #include "settings/language.h"

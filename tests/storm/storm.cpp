@@ -1,14 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "controls/captionlabel.h"
-#include "controls/imagecontrol.h"
-#include "controls/picturebox.h"
 #include "settings/captions.h"
 #include "settings/settingsfile.h"
 #include "support/consolefixture.h"
 #include "support/rows.h"
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QTest>
 
 #include <cstdio>

@@ -2,6 +2,9 @@
 #pragma once
 
 #include "app/consolewindow.h"
+#include "controls/captionlabel.h" // the console's controls, for every test that looks at them
+#include "controls/imagecontrol.h"
+#include "controls/picturebox.h"
 #include "settings/programstate.h"
 #include "settings/settings.h"
 #include "support/fakes.h"

@@ -2,9 +2,6 @@
 #pragma once
 
 #include "app/systemend.h"
-#include "controls/captionlabel.h"
-#include "controls/imagecontrol.h"
-#include "controls/picturebox.h"
 #include "support/consolefixture.h"
 #include "support/scenario.h"
 
