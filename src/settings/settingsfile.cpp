@@ -127,10 +127,11 @@ SettingsFile::Outcome SettingsFile::update(const std::function<void(IniText &)> 
     edit(text);
     // A file past the size limit would read as no settings at all: every
     // value the user set would be lost. Such a write is left undone.
-    if (text.bytes().size() > MaxSize)
+    const QByteArray bytes = text.bytes();
+    if (bytes.size() > MaxSize)
         return Outcome::Refused;
     QSaveFile file(*target);
-    if (!file.open(QIODevice::WriteOnly) || file.write(text.bytes()) < 0 || !file.commit())
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) < 0 || !file.commit())
         return Outcome::Refused;
     syncFolder(QFileInfo(*target).absolutePath());
     return Outcome::Written;
