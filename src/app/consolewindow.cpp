@@ -51,7 +51,7 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    resize(Twips::toPixels({0, 0, 12105, 7965}).size());
+    resize(Twips::toPixels(QSizeF(12105, 7965)));
 
     const struct
     {

@@ -28,10 +28,15 @@ public:
     void setBackColor(qint32 color);
 
     void setAlignment(Qt::Alignment alignment);
+    Qt::Alignment alignment() const { return alignment_; }
     void setWordWrap(bool wrap);
+    bool wordWrap() const { return wordWrap_; }
     // An auto-sized label keeps its left edge and takes the width of its caption.
     void setAutoSize(bool autoSize);
+    bool autoSize() const { return autoSize_; }
     void setLabelFont(const QFont &font);
+    // The font of the design; a caption too wide for the label is drawn smaller.
+    QFont labelFont() const { return designFont_; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;

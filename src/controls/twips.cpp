@@ -19,6 +19,11 @@ QPoint toPixels(const QPointF &twips)
     return QPoint(int(std::lround(twips.x() / PerPixel)), int(std::lround(twips.y() / PerPixel)));
 }
 
+QSize toPixels(const QSizeF &twips)
+{
+    return toPixels(QRectF(QPointF(), twips)).size();
+}
+
 double fromPixels(double pixels)
 {
     return pixels * PerPixel;

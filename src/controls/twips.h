@@ -5,6 +5,8 @@
 #include <QPointF>
 #include <QRect>
 #include <QRectF>
+#include <QSize>
+#include <QSizeF>
 
 // Every position and size of the console is kept in twips; 15 twips make one
 // device-independent pixel. This is the one place where twips become pixels.
@@ -16,6 +18,7 @@ constexpr double PerPixel = 15.0;
 // in twips also share it on screen.
 QRect toPixels(const QRectF &twips);
 QPoint toPixels(const QPointF &twips);
+QSize toPixels(const QSizeF &twips);
 double fromPixels(double pixels);
 
 } // namespace Twips

@@ -66,7 +66,7 @@ OptionsDialog::OptionsDialog(const OptionsContext &context, QWidget *parent)
       pictures_(*c_.LabelOK, *c_.LabelCancel, ctx_.images(), ctx_.settings)
 {
     setAutoFillBackground(true);
-    setFixedSize(Twips::toPixels({0, 0, OptionsLayout::Width, OptionsLayout::Height}).size());
+    setFixedSize(Twips::toPixels(QSizeF(OptionsLayout::Width, OptionsLayout::Height)));
     connectHandlers();
     watchInput();
     load();

@@ -129,6 +129,6 @@ void DesktopScreenSaver::suspendX11(bool suspend)
     static const bool canSuspend = x11CanSuspend(connection);
     if (!canSuspend)
         return;
-    xcb_screensaver_suspend(connection, suspend ? 1 : 0);
+    xcb_screensaver_suspend(connection, suspend);
     xcb_flush(connection);
 }

@@ -34,11 +34,10 @@ IniSettingsStore::~IniSettingsStore()
 void IniSettingsStore::refresh() const
 {
     const SettingsFile::Stamp now = file_.stamp();
-    if (loaded_ && now == stamp_)
+    if (stamp_ && now == *stamp_)
         return;
     text_ = IniText(file_.read().value_or(QByteArray()));
     stamp_ = now;
-    loaded_ = true;
 }
 
 QString IniSettingsStore::read(const QString &section, const QString &key,
@@ -67,7 +66,7 @@ void IniSettingsStore::flush(int lockWaitMs)
         lockWaitMs);
     if (outcome == SettingsFile::Outcome::Written) {
         pending_.clear();
-        loaded_ = false;
+        stamp_.reset();
     }
     if (outcome == SettingsFile::Outcome::Busy)
         retry_.start();

@@ -38,9 +38,8 @@ private:
     void flush(int lockWaitMs);
 
     SettingsFile file_;
-    mutable SettingsFile::Stamp stamp_;
+    mutable std::optional<SettingsFile::Stamp> stamp_; // none: read the file at the next read
     mutable IniText text_;
-    mutable bool loaded_ = false;
     QHash<QPair<QString, QString>, QString> pending_;
     QTimer retry_;
 };

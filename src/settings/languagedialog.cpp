@@ -67,8 +67,8 @@ LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
     black.setColor(QPalette::Window, Qt::black);
     setPalette(black);
     setAutoFillBackground(true);
-    setFixedSize(Twips::toPixels({0, 0, 3990, 3945}).size());
-    move(Twips::toPixels({3270, 3045, 0, 0}).topLeft());
+    setFixedSize(Twips::toPixels(QSizeF(3990, 3945)));
+    move(Twips::toPixels(QPointF(3270, 3045)));
 
     // Labels first: every windowed control lies above them.
     text(this, {240, 120, 3615, 1125}, Explanation);

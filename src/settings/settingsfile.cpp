@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <tuple>
 
 namespace {
 bool fitsAsRegular(const struct stat &info)
@@ -25,11 +26,12 @@ std::optional<QByteArray> readAtMost(int fd, qint64 limit)
     char chunk[16384];
     while (bytes.size() <= limit) {
         const ssize_t n = ::read(fd, chunk, sizeof chunk);
-        if (n == 0)
+        if (n > 0)
+            bytes.append(chunk, n);
+        else if (n == 0)
             return bytes;
-        if (n < 0 && errno != EINTR)
+        else if (errno != EINTR)
             return std::nullopt;
-        bytes.append(chunk, qMax<ssize_t>(n, 0));
     }
     return std::nullopt;
 }
@@ -68,8 +70,8 @@ void syncFolder(const QString &folder)
 
 bool SettingsFile::Stamp::operator==(const Stamp &other) const
 {
-    return device == other.device && inode == other.inode && size == other.size &&
-           seconds == other.seconds && nanoseconds == other.nanoseconds;
+    return std::tie(device, inode, size, seconds, nanoseconds) ==
+           std::tie(other.device, other.inode, other.size, other.seconds, other.nanoseconds);
 }
 
 SettingsFile::Stamp SettingsFile::stamp() const

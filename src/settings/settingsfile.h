@@ -27,11 +27,11 @@ public:
     };
 
     // What lies at the path now; changes when the file is edited or replaced.
+    // All zero when nothing is there: a file's inode is never 0.
     struct Stamp
     {
-        qint64 device = 0, inode = 0, size = -1, seconds = 0, nanoseconds = 0;
+        qint64 device, inode, size, seconds, nanoseconds;
         bool operator==(const Stamp &other) const;
-        bool operator!=(const Stamp &other) const { return !(*this == other); }
     };
 
     explicit SettingsFile(const QString &path) : path_(path) {}

@@ -33,12 +33,6 @@ class TstBars : public QObject
         }
         trace_ << what + " | " + bars.join(' ');
     }
-    static void push(ConsoleFixture &f, bool grow, double step, int bar, double last)
-    {
-        f.random.push({grow ? 0.25 : 0.75, step});
-        f.random.pushChoice(bar, 9);
-        f.random.push({last});
-    }
 
 private slots:
     // One scripted run at each speed, alert setting and colour ramp: the zone
@@ -67,13 +61,13 @@ private slots:
              {std::pair{9, 9000 - 2 * m}, {1, 1000 + m}, {5, m / 2}, {3, 9900}, {2, 3800}})
             f.c().PicBar[bar]->setTwipWidth(width);
         f.c().PicBar[3]->setBackColor(ColorValue::AlertRed);
-        push(f, true, 0, 9, (m + 5001 + 0.5) / 6001);
-        push(f, false, 0, 1, (1000 - 2 * m - 0.5) / (1001 + m));
-        push(f, false, 0, 5, (m / 4 + 0.5) / (m / 2 + 1));
-        push(f, false, 0, 6, 0); // an empty bar: no check, no step, no wait
-        push(f, true, top, 3, 0);
-        push(f, true, top, 2, (M + 0.5) / 6001);
-        push(f, true, top, 4, 0);
+        f.random.pushMoveDraws(true, 0, 9, (m + 5001 + 0.5) / 6001);
+        f.random.pushMoveDraws(false, 0, 1, (1000 - 2 * m - 0.5) / (1001 + m));
+        f.random.pushMoveDraws(false, 0, 5, (m / 4 + 0.5) / (m / 2 + 1));
+        f.random.pushMoveDraws(false, 0, 6, 0); // an empty bar: no check, no step, no wait
+        f.random.pushMoveDraws(true, top, 3, 0);
+        f.random.pushMoveDraws(true, top, 2, (M + 0.5) / 6001);
+        f.random.pushMoveDraws(true, top, 4, 0);
         note(f, "powered on");
         int waits = 0;
         f.recordingDelay.during = [&](int) {

@@ -6,6 +6,7 @@
 #include "options/optionsdialog.h"
 #include "settings/language.h"
 #include "support/consolefixture.h"
+#include "support/controlstable.h"
 #include "support/scenario.h"
 
 #include <QScrollBar>
@@ -16,8 +17,9 @@
 // "click <control>", "answer <yes, no, a colour or ->" (for the
 // next question or colour dialog), "key <keys>", "shortcut <keys>" (an access key that asks
 // or plays), "move|down|up <control>" (the pointer, right
-// button), "picture <name>" (against its reference picture), "extinfo" (the info
-// page alone, its steps taken while it shows).
+// button), "picture <name>" (against its reference picture), "controls <name>"
+// (the table of its controls against its reference), "extinfo" (the info page
+// alone, its steps taken while it shows).
 class DialogScenario : public Scenario, public OptionsPrompts
 {
 public:
@@ -84,6 +86,8 @@ public:
             d->controls().lblVersion->setCaption(InfoTexts::versionText(1, 36, 178));
             KORVA_COMPARE_PICTURE(References::render(d.get()),
                                   arg + (Language::english(settings) ? "-english" : "-german"));
+        } else if (verb == "controls") {
+            KORVA_COMPARE_TRACE(controlsTable(d.get()), "options-controls-" + arg);
         } else if (verb == "extinfo") {
             QTimer::singleShot(0, [this] { waited("info"); });
             d->ExtInfo();

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
-#include "services/sessionbusprobe.h"
 #include "services/windowmanager.h"
+#include "support/rows.h"
 
 #include <QProcess>
 #include <QtTest>
@@ -12,8 +12,8 @@
 #include <xcb/xfixes.h>
 
 // The desktop services on a bare X server of the test's own: what a window
-// manager announces, the pointer held to its rectangle and hidden, the X
-// server's screen saver held off, and the session bus the program asks.
+// manager announces, the pointer held to its rectangle and hidden, and the X
+// server's screen saver held off.
 class TstX11 : public QObject
 {
     Q_OBJECT
@@ -46,34 +46,29 @@ class TstX11 : public QObject
     }
 
 private slots:
-    // The root window names a window manager's window (one that lives, or one
-    // left behind) and the window states it supports; then whether it sizes
-    // full-screen windows.
+    // The root window names a window manager's window and the window states
+    // it supports (windowmanager.txt); then whether it sizes full-screen windows.
     void windowManagerSizesFullScreenWindows_data()
     {
-        QTest::addColumn<QString>("row");
-        for (const char *row : {"living ABOVE,FULLSCREEN yes", "living FULLSCREEN,ABOVE yes",
-                                "living ABOVE no", "gone FULLSCREEN no", "none FULLSCREEN no"})
-            QTest::newRow(row) << QString(row);
+        dataRows(QFINDTESTDATA("windowmanager.txt"));
     }
     void windowManagerSizesFullScreenWindows()
     {
-        QFETCH(QString, row);
-        const QStringList manager = row.split(' ');
+        QFETCH(QStringList, row); // name, window, states, sizes full-screen windows
         const xcb_window_t window = xcb_generate_id(x);
         xcb_create_window(x, 0, window, root, 0, 0, 1, 1, 0, XCB_WINDOW_CLASS_INPUT_ONLY, 0, 0, {});
-        if (manager[0] == "gone")
+        if (row[1] == "gone")
             xcb_destroy_window(x, window);
         QList<uint32_t> atoms;
-        for (const QString &state : manager[1].split(','))
+        for (const QString &state : row[2].split(','))
             atoms << atom("_NET_WM_STATE_" + state.toLatin1());
         xcb_change_property(x, XCB_PROP_MODE_REPLACE, root, atom("_NET_SUPPORTING_WM_CHECK"),
-                            XCB_ATOM_WINDOW, 32, manager[0] == "none" ? 0 : 1, &window);
+                            XCB_ATOM_WINDOW, 32, row[1] == "none" ? 0 : 1, &window);
         // Checked, so the server has it all before the program asks.
         std::free(xcb_request_check(
             x, xcb_change_property_checked(x, XCB_PROP_MODE_REPLACE, root, atom("_NET_SUPPORTED"),
                                            XCB_ATOM_ATOM, 32, atoms.size(), atoms.data())));
-        QCOMPARE(WindowManager::makesWindowsFullScreen(), manager[2] == "yes");
+        QCOMPARE(WindowManager::makesWindowsFullScreen(), row[3] == "yes");
         QVERIFY(!WindowManager::compositorPlacesWindows());
     }
 
@@ -124,19 +119,6 @@ private slots:
             QTRY_COMPARE(pointerVisible(), counters.last() >= 0);
         }
         QCOMPARE(counters, QList<int>({1, 0, -1, -2, -1, 0, 1}));
-    }
-
-    // The bus the desktop names, else the bus socket in the runtime folder.
-    void sessionBusAddress()
-    {
-        QTemporaryDir runtime;
-        qputenv("XDG_RUNTIME_DIR", runtime.path().toUtf8());
-        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-        QCOMPARE(SessionBusProbe::sessionAddress(), QString());
-        QFile(runtime.filePath("bus")).open(QIODevice::WriteOnly);
-        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:path=" + runtime.filePath("bus"));
-        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:abstract=given");
-        QCOMPARE(SessionBusProbe::sessionAddress(), "unix:abstract=given");
     }
 };
 

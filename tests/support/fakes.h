@@ -29,9 +29,15 @@ public:
     void pushMove(int bar, int target, int step, int speed, std::optional<double> width = {})
     {
         const int span[] = {51, 41, 101, 201, 251}, base[] = {100, 130, 170, 200, 250};
-        push({width ? 0.75 : 0.25, (step - base[speed + 1] + 0.5) / span[speed + 1]});
+        pushMoveDraws(!width, (step - base[speed + 1] + 0.5) / span[speed + 1], bar,
+                      width ? (target + 0.5) / (*width + 1) : (target - 4000 + 0.5) / 6001);
+    }
+    // The same by its draws: grow or shrink, the step's draw, the bar, the width's draw.
+    void pushMoveDraws(bool grow, double step, int bar, double width)
+    {
+        push({grow ? 0.25 : 0.75, step});
         pushChoice(bar, 9);
-        push({width ? (target + 0.5) / (*width + 1) : (target - 4000 + 0.5) / 6001});
+        push({width});
     }
     double next() override
     {
