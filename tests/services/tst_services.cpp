@@ -78,6 +78,20 @@ private slots:
             row[2]);
     }
 
+    // The bus the desktop names, else the bus socket in the runtime folder.
+    void sessionBusAddress()
+    {
+        qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:abstract=given");
+        QStringList found{SessionBusProbe::sessionAddress()};
+        qunsetenv("DBUS_SESSION_BUS_ADDRESS");
+        for (const QString &runtime : {dir_.filePath("empty"), dir_.path()}) {
+            qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime));
+            found << SessionBusProbe::sessionAddress();
+        }
+        QCOMPARE(found,
+                 QStringList({"unix:abstract=given", "", "unix:path=" + dir_.filePath("bus")}));
+    }
+
     // Whether a bus answers (probe.txt).
     void probe_data() { dataRows(QFINDTESTDATA("probe.txt")); }
     void probe()
