@@ -37,11 +37,11 @@ public:
             else if (text.startsWith("> ") && indent == 0) {
                 steps_ << step.section(": ", 0, 0);
                 ++top_;
-                waits_ = 0;
             } else if (text.startsWith("> "))
                 inside_[lastWait.value(indent)] << step.section(": ", 0, 0);
         }
         top_ = -1;
+        waits_.clear();
         return header_.section(": ", 1).replace('|', '\n').toUtf8() + '\n';
     }
     void replay() { run(steps_, 0); }
@@ -79,10 +79,8 @@ private:
     void run(const QStringList &steps, int depth)
     {
         for (const QString &step : steps) {
-            if (depth == 0) {
+            if (depth == 0)
                 ++top_;
-                waits_ = 0;
-            }
             const int outer = std::exchange(depth_, depth);
             note("> " + step, 0);
             act(step.section(' ', 0, 0), step.section(' ', 1));
@@ -96,6 +94,7 @@ private:
     QMap<int, QStringList> inside_;
     int depth_ = 0;
     // A wait is known by the step it comes in and its count there.
-    int nextWait() { return top_ * 100000 + waits_++; }
-    int top_ = -1, waits_ = 0;
+    int nextWait() { return top_ * 100000 + waits_[top_]++; }
+    int top_ = -1;
+    QMap<int, int> waits_; // by step
 };
