@@ -11,7 +11,7 @@ BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-mult
               libxcb-screensaver0-dev libxcb-xfixes0-dev qt6-wayland
 FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-liberation2 fonts-kaushanscript fonts-dejavu-core
 DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils desktop-file-utils appstream dbus-daemon \
-                weston socat x11-xserver-utils
+                weston socat x11-xserver-utils xscreensaver
 PACKAGE_DEBS := dpkg-dev file lintian
 BENCH_DEBS := xscreensaver-data-extra procps
 
