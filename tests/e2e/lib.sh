@@ -139,3 +139,25 @@ art_rect() { # X Y W H AX AY AW AH: RECT, the screen rectangle of artwork pixels
         f = w / 800 < h / 554 ? w / 800 : h / 554
         printf "%d %d %d %d", x + (w - 800 * f) / 2 + ax * f, y + (h - 554 * f) / 2 + ay * f, aw * f, ah * f }')
 }
+start_saver() { # the program in a screen-saver mode (ARGS); the stand-in takes the same options
+    if [ -n "${STANDIN:-}" ]; then
+        PROGRAM=$STANDIN start "$@" --program "cat /usr/share/common-licenses/GPL-3"
+    else
+        start "$@"
+    fi
+}
+expect_term() { # TERM ends the program with status 0 (the stand-in: only that it ends)
+    kill -TERM "$PROGRAM_PID"
+    if [ -n "${STANDIN:-}" ]; then
+        stop "$PROGRAM_PID"
+        PROGRAM_PID= && log "ok: TERM ends the stand-in" && return
+    fi
+    expect_exit 2 TERM
+}
+make_window() { # WxH: WIN, the id of a new plain window at 0,0; MAKER, the pid of its maker
+    local ids=$WORK/window-$((++WINDOWS)).id
+    "${MAKEWINDOW:?no MAKEWINDOW helper}" "$1" >"$ids" 2>>"$WORK/helpers.log" &
+    MAKER=$! PIDS="$! $PIDS"
+    retry 50 0.1 '[ -s "$ids" ]' && WIN=$(cat "$ids") || fail "no $1 window made"
+}
+WINDOWS=0
