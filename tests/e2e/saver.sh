@@ -13,13 +13,12 @@ saver_program
 xrandr --setmonitor LEFT 1024/270x768/203+0+0 screen && xrandr --setmonitor RIGHT 640/169x480/127+1024+0 none ||
     fail "xrandr could not make two monitors"
 
-chmod 711 "$WORK" && HOME_DIR=$WORK/home && mkdir -p "$HOME_DIR/.config" "$HOME_DIR/runtime"
+chmod 711 "$WORK" && HOME_DIR=$WORK/home && mkdir -p "$HOME_DIR/.config" && mkdir -m 700 "$HOME_DIR/runtime"
 if [ -n "$STANDIN" ]; then
     HACK=$STANDIN ARGS="--root --program 'cat /usr/share/common-licenses/GPL-3'"
-else # installed into the work folder, which nobody may read, unlike a build tree that may lie anywhere
-    cmake --install "${PROGRAM%/bin/*}" --prefix "$WORK/usr" >"$WORK/install.log" 2>&1 ||
-        fail "cmake --install: $(tail -n 3 "$WORK/install.log")"
-    HACK=$WORK/usr/bin/korva-interface ARGS=--root
+else # copied with its waves into the work folder, which nobody may read, unlike a build tree anywhere
+    mkdir "$WORK/bin" && cp "$PROGRAM" "${PROGRAM%/*}"/*.wav "$WORK/bin/" || fail "could not copy the program"
+    HACK=$WORK/bin/${PROGRAM##*/} ARGS=--root
 fi
 printf '%s\n' 'mode: one' 'selected: 0' 'timeout: 1:00:00' 'lock: False' 'fade: False' 'unfade: False' \
     'splash: False' 'dpmsEnabled: False' 'programs: \' "  $HACK $ARGS \\n\\" '' >"$HOME_DIR/.xscreensaver"
