@@ -10,14 +10,17 @@
 # SETTLE_S seconds, peak resident memory (VmHWM) at the end, the growth of the
 # resident memory (VmRSS) from the start of the measurement to its end, and
 # optionally the bar steps per second. Start-up is the median time from launch
-# to the console window being visible. The table goes to stdout and to
-# bench/out/latest.txt.
+# to the console window being visible, plain and with --zoom fit. The tables go
+# to stdout and to bench/out/latest.txt. Beside the scenarios: the screen saver
+# in a 1920 x 1080 window and the console zoomed to fit 3840 x 2160, each on a
+# display of its own.
 #
 # Scenarios are the functions scenario_NAME listed in SCENARIOS, run after the
 # console is visible (to click artwork pixel X,Y:
 # xdotool mousemove $((ART_X + X)) $((ART_Y + Y)) click 1); a function
 # config_NAME, if defined, prints the settings file the program starts with;
-# a function steps_NAME, if defined, prints the achieved steps per second for
+# a function args_NAME, if defined, prints its command-line options (--zoom F
+# scales the artwork's clicks and areas); a function steps_NAME, if defined, prints the achieved steps per second for
 # its scenario and runs after the program of the scenario has ended.
 #
 # The steps per second come from the barsteps program beside the console
@@ -41,7 +44,7 @@ TARGET_RSS_MB=80
 TARGET_GROWTH_MB=0
 TARGET_STARTUP_S=0.5
 
-SCENARIOS=(powered_off blank_screen bars_very_slow bars_slow bars_normal bars_fast bars_very_fast)
+SCENARIOS=(powered_off blank_screen bars_very_slow bars_slow bars_normal bars_fast bars_very_fast bars_half)
 
 # The console as it starts: powered off, number panels typing, the colours
 # flickering and the pills shuffling.
@@ -52,7 +55,7 @@ scenario_powered_off() { :; }
 # it: everything goes on running below the black screen.
 config_blank_screen() { config_powered_off; }
 scenario_blank_screen() {
-    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    artwork_drawn
     click_art $((11370 / 15 + 19)) $((2880 / 15 + 8))
     retry 50 0.2 'shot logo 327 81 369 284 && lit logo && [ "$LIT" -gt 30000 ]' ||
         fail "no black screen with the logo after a click on Image4"
@@ -77,17 +80,29 @@ steps_bars_normal() { bar_steps 1; }
 steps_bars_fast() { bar_steps 2; }
 steps_bars_very_fast() { bar_steps 3; }
 
+# The bar graph at normal speed drawn half as large (--zoom 0.5), centred on the same screen.
+# A function args_NAME prints the options its scenario starts the program with.
+config_bars_half() { bars_config 1; }
+args_bars_half() { echo --zoom 0.5; }
+scenario_bars_half() { bars_start; }
+
 # Artwork pixels scale with the zoom of the zoomed scenarios.
 ZOOM=1
 art_x() { calc "int($ART_X + $1 * $ZOOM + 0.5)"; }
 art_y() { calc "int($ART_Y + $1 * $ZOOM + 0.5)"; }
+art_size() { calc "int($1 * $ZOOM + 0.5)"; }
 click_art() { xdotool mousemove "$(art_x "$1")" "$(art_y "$2")" click 1; }
-bar_area() { shot "$1" "$(art_x 120)" "$(art_y 216)" 681 305; }
+bar_area() { shot "$1" "$(art_x 120)" "$(art_y 216)" "$(art_size 681)" "$(art_size 305)"; }
+artwork_drawn() { drawn artwork "$ART_X" "$ART_Y" "$(art_size 800)" "$(art_size 554)" "$(calc "int(800 * 554 / 4 * $ZOOM * $ZOOM)")"; }
+# ZOOM, ART_X and ART_Y for the artwork at a zoom factor (1 without one) centred on the screen.
+zoom_to() {
+    ZOOM=${1:-1} ART_X=$(calc "int(($SCREEN_W - 800 * ${1:-1}) / 2)") ART_Y=$(calc "int(($SCREEN_H - 554 * ${1:-1}) / 2)")
+}
 
 # Waits for the artwork to be drawn, clicks the power block (Image7), then
 # Start (Image1), and checks that the bars move.
 bars_start() {
-    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    artwork_drawn
     click_art 56 342
     sleep 0.3
     click_art 56 389
@@ -96,7 +111,7 @@ bars_start() {
     sleep 0.5
     bar_area bars_2
     diffpx bars_1 bars_2
-    [ "$DIFF" -gt 100 ] || fail "the bars do not move after power on and Start ($DIFF pixels changed)"
+    [ "$DIFF" -gt "$(calc "int(100 * $ZOOM * $ZOOM)")" ] || fail "the bars do not move after power on and Start ($DIFF pixels changed)"
 }
 
 # Steps per second of the bar graph at speed $1, from barsteps.
@@ -239,15 +254,22 @@ bench_korva() {
     log "KORVA-Interface: start-up"
     measure_startup "^$CONSOLE\$" "$PROGRAM"
     KORVA_STARTUP=$STARTUP
+    log "KORVA-Interface: start-up with --zoom fit"
+    measure_startup "^$CONSOLE\$" "$PROGRAM" --zoom fit
+    KORVA_STARTUP_FIT=$STARTUP
     for scenario in "${SCENARIOS[@]}"; do
         log "KORVA-Interface: $scenario"
         scenario_config "$scenario"
-        launch "$PROGRAM"
+        local args=()
+        ! declare -F "args_$scenario" >/dev/null || read -ra args <<<"$("args_$scenario")"
+        [ "${args[0]:-}" = --zoom ] && zoom_to "${args[1]}"
+        launch "$PROGRAM" "${args[@]}"
         now_us
         wait_visible "^$CONSOLE\$" "$NOW_US"
         "scenario_$scenario"
         measure_running
         stop_program
+        zoom_to
         steps=-
         if declare -F "steps_$scenario" >/dev/null; then
             log "KORVA-Interface: $scenario, steps per second"
@@ -313,7 +335,7 @@ bench_options() {
     launch "$PROGRAM"
     now_us
     wait_visible "^$CONSOLE\$" "$NOW_US"
-    drawn artwork "$ART_X" "$ART_Y" 800 554 $((800 * 554 / 4))
+    artwork_drawn
     open_options
     OPTIONS_FIRST_MS=$OPENED_MS
     for run in $(seq "$OPTIONS_OPENINGS"); do
@@ -344,14 +366,20 @@ options_report() {
 ZOOMED_W=3840 ZOOMED_H=2160
 declare -A ZOOMED_TARGET=([powered_off]=1.5 [bars_normal]=2) Z_CPU Z_RSS
 
+# Switches DISPLAY to a new Xvfb of one WxH screen, named NAME in the work folder; the display it
+# leaves in FIRST_DISPLAY.
+other_display() {
+    local number=$WORK/$1-display
+    Xvfb -displayfd 3 -screen 0 "$2x$3x24" -nolisten tcp 3>"$number" >"$WORK/$1-Xvfb.log" 2>&1 &
+    PIDS="$PIDS $!"
+    retry 100 0.1 'grep -qx "[0-9][0-9]*" "$number" 2>/dev/null' || fail "the $1 display did not start"
+    FIRST_DISPLAY=$DISPLAY DISPLAY=:$(cat "$number")
+}
+
 bench_zoomed() {
     local scenario display
-    Xvfb -displayfd 3 -screen 0 "${ZOOMED_W}x${ZOOMED_H}x24" -nolisten tcp 3>"$WORK/zoomed-display" \
-        >"$WORK/zoomed-Xvfb.log" 2>&1 &
-    PIDS="$PIDS $!"
-    retry 100 0.1 'grep -qx "[0-9][0-9]*" "$WORK/zoomed-display"' || fail "the zoomed display did not start"
-    display=$DISPLAY
-    DISPLAY=:$(cat "$WORK/zoomed-display")
+    other_display zoomed "$ZOOMED_W" "$ZOOMED_H"
+    display=$FIRST_DISPLAY
     XDG_CONFIG_HOME=$WORK/wm-config helper openbox
     retry 100 0.1 'xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q "window id"' ||
         fail "openbox did not start on the zoomed display"
@@ -368,6 +396,69 @@ bench_zoomed() {
         Z_CPU[$scenario]=$CPU Z_RSS[$scenario]=$RSS
     done
     DISPLAY=$display ZOOM=1
+}
+
+# Screen-saver mode at 1920 x 1080: the program draws into a plain window of that size handed to it
+# by its id (--window-id, as the xscreensaver daemon hands a hack its window; measured without the
+# daemon, whose own processes and grabs would blur the figures), on a display of its own without a
+# window manager, beside phosphor drawing into a window of the same size. Within the first three
+# minutes the console shows the running bar graph, not yet its black screen. Its CPU may be at most
+# twice that of the unzoomed bar graph at normal speed, its memory at most 120 MB.
+SAVER_W=1920 SAVER_H=1080 TARGET_SAVER_RATIO=2 TARGET_SAVER_RSS_MB=120
+
+bench_saver() {
+    local display binary
+    MAKEWINDOW=$(dirname "$PROGRAM")/makewindow
+    [ -x "$MAKEWINDOW" ] || fail "no $MAKEWINDOW (built from tools/makewindow)"
+    other_display saver "$SAVER_W" "$SAVER_H"
+    display=$FIRST_DISPLAY
+    log "KORVA-Interface: screen saver in a ${SAVER_W}x$SAVER_H window"
+    fresh_config
+    make_window "${SAVER_W}x$SAVER_H"
+    launch "$PROGRAM" --window-id "$WIN"
+    drawn saver 0 0 "$SAVER_W" "$SAVER_H" $((SAVER_W * SAVER_H / 8))
+    measure_running
+    stop_program
+    stop "$MAKER"
+    S_CPU=$CPU S_RSS=$RSS S_GROWTH=$GROWTH
+    binary=$(reference_binary)
+    if [ -n "$binary" ] && [ -x "$binary" ]; then
+        log "phosphor: in a ${SAVER_W}x$SAVER_H window"
+        make_window "${SAVER_W}x$SAVER_H"
+        launch "$binary" --window-id "$WIN" --program "cat $REFERENCE_TEXT"
+        measure_running
+        stop_program
+        stop "$MAKER"
+        SR_CPU=$CPU SR_RSS=$RSS
+    fi
+    DISPLAY=$display
+}
+
+saver_report() {
+    local ratio
+    ratio=$(calc "$S_CPU / ${K_CPU[bars_normal]}")
+    echo "Screen saver (--window-id into a ${SAVER_W}x$SAVER_H window, no daemon) against the unzoomed bar graph at normal speed:"
+    printf '  CPU %5.2f against %5.2f: %.2fx <= %s  %s   peak RSS %.1f MB <= %s  %s   RSS growth %+.2f MB' \
+        "$S_CPU" "${K_CPU[bars_normal]}" "$ratio" "$TARGET_SAVER_RATIO" "$(verdict_le "$ratio" "$TARGET_SAVER_RATIO")" \
+        "$S_RSS" "$TARGET_SAVER_RSS_MB" "$(verdict_le "$S_RSS" "$TARGET_SAVER_RSS_MB")" "$S_GROWTH"
+    if [ -n "${SR_CPU:-}" ]; then
+        printf '   (phosphor: %.2f %% CPU, %.1f MB peak)\n' "$SR_CPU" "$SR_RSS"
+    else
+        printf '   (no phosphor reference)\n'
+    fi
+}
+
+# Any size: drawn half as large, the bar graph may cost no more than unzoomed; asking the display for
+# its size, --zoom fit may start at most 1.2 times as slowly as a plain start.
+TARGET_FIT_STARTUP_RATIO=1.2
+sizes_report() {
+    local ratio
+    echo "Any size at ${SCREEN_W}x$SCREEN_H:"
+    printf '  bars normal at --zoom 0.5  CPU %5.2f <= unzoomed %5.2f  %s   peak RSS %.1f MB\n' "${K_CPU[bars_half]}" \
+        "${K_CPU[bars_normal]}" "$(verdict_le "${K_CPU[bars_half]}" "${K_CPU[bars_normal]}")" "${K_RSS[bars_half]}"
+    ratio=$(calc "$KORVA_STARTUP_FIT / $KORVA_STARTUP")
+    printf '  start-up with --zoom fit %.3f s against plain %.3f s: %.2fx <= %s  %s\n' "$KORVA_STARTUP_FIT" \
+        "$KORVA_STARTUP" "$ratio" "$TARGET_FIT_STARTUP_RATIO" "$(verdict_le "$ratio" "$TARGET_FIT_STARTUP_RATIO")"
 }
 
 zoomed_report() {
@@ -438,11 +529,14 @@ bench_korva
 blank_times
 bench_options
 bench_reference
+bench_saver
 bench_zoomed
 out_dir=$(dirname "$0")/out
 mkdir -p "$out_dir"
 {
     report
     options_report
+    sizes_report
+    saver_report
     zoomed_report
 } | tee "$out_dir/latest.txt"
