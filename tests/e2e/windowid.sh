@@ -2,7 +2,8 @@
 # Screen-saver modes on a bare X server: --window-id (decimal) into a plain 200 x 150 window shows the
 # whole console fitted into it, and fitted anew when the window grows to 400 x 300; TERM ends it with
 # status 0. With the id in hex, destroying the window ends the program quietly. --root without
-# XSCREENSAVER_WINDOW fills the screen. No language dialog shows and no settings are written.
+# XSCREENSAVER_WINDOW fills the screen, leaves the pointer where it is and takes no click or key. No
+# language dialog shows and no settings are written.
 E2E_NO_WM=1
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -29,8 +30,12 @@ else
     log "ok: the window destroyed, the program ends with status $status, reporting nothing"
 fi
 
-start_saver --root
+xdotool mousemove 500 400 && start_saver --root
 expect_fitted root 0 0 "$SCREEN_W" "$SCREEN_H"
+[ "$(xdotool getmouselocation --shell | head -n 2 | xargs)" = "X=500 Y=400" ] || fail "the pointer was moved"
+art_rect 0 0 "$SCREEN_W" "$SCREEN_H" 56 495 0 0 && xdotool mousemove ${RECT% * *} click 1 key e sleep 3
+running "$PROGRAM_PID" || fail "a click on End ended the screen saver"
+log "ok: the pointer left where it was; a click on End and a key do nothing"
 [ -z "$(windows "$DIALOG")" ] || fail "the language dialog shows in screen-saver mode"
 expect_term
 [ -z "$(find "$XDG_CONFIG_HOME" -type f)" ] || fail "settings written: $(find "$XDG_CONFIG_HOME" -type f)"
