@@ -10,6 +10,9 @@
 
 #include <QCommandLineParser>
 #include <QFileInfo>
+#include <QRegularExpression>
+
+#include <iterator>
 
 namespace CommandLine {
 
@@ -26,9 +29,36 @@ const QString Help = QStringLiteral(
     "  --language de|en    Stores Deutsch or English as the dialog would, then starts.\n"
     "  --screen N|NAME     Shows the console on screen N (from 0) or on the screen of that\n"
     "                      name, as xrandr names it. Default: the primary screen.\n"
-    "  --zoom fit|F        Draws the whole console F times larger (0.5 to 4), or as large\n"
+    "  --zoom fit|F        Draws the whole console F times larger (0.25 to 4), or as large\n"
     "                      as the screen allows. Overrides the setting [Optionen] Zoom.\n"
-    "  --mute              Plays no sound. So does the setting [Optionen] Mute=1.\n");
+    "  --mute              Plays no sound. So does the setting [Optionen] Mute=1.\n"
+    "  --window [WxH]      Starts in a normal window of that size (default 800x554), the\n"
+    "                      console fitted into it whatever its size.\n"
+    "  --root              Runs as a screen saver in the window named by the environment\n"
+    "                      variable XSCREENSAVER_WINDOW, else in the root window.\n"
+    "  --window-id ID      Runs as a screen saver in that X window (decimal or 0x-hex).\n");
+
+// The value --window may leave out.
+const QRegularExpression SizePattern(QStringLiteral("^([0-9]{1,5})x([0-9]{1,5})$"));
+
+// --window takes its size only when one follows; a lone --window gets the
+// default size, so that the parser can treat it as an option with a value.
+QStringList withWindowSize(QStringList arguments)
+{
+    for (int i = 1; i < arguments.size(); ++i) {
+        if (arguments[i] == QLatin1String("--")) // the options end here
+            break;
+        if (arguments[i] != QLatin1String("--window"))
+            continue;
+        if (i + 1 < arguments.size() && SizePattern.match(arguments[i + 1]).hasMatch()) {
+            arguments[i] += QLatin1Char('=') + arguments.takeAt(i + 1);
+            continue;
+        }
+        arguments[i] +=
+            QStringLiteral("=%1x%2").arg(DefaultWindow.width()).arg(DefaultWindow.height());
+    }
+    return arguments;
+}
 
 // The flag the language dialog stores for each choice.
 QString languageFlag(const QString &language)
@@ -59,6 +89,33 @@ Outcome finished(const QString &output)
 
 } // namespace
 
+QSize windowSize(const QString &text)
+{
+    const QRegularExpressionMatch match = SizePattern.match(text);
+    if (!match.hasMatch())
+        return {};
+    const QSize size(match.captured(1).toInt(), match.captured(2).toInt());
+    const auto within = [](int side) { return side >= 1 && side <= 16384; };
+    return within(size.width()) && within(size.height()) ? size : QSize();
+}
+
+std::optional<quint32> windowId(const QString &text)
+{
+    bool ok = false;
+    const bool hex = text.startsWith(QLatin1String("0x"), Qt::CaseInsensitive);
+    // Digits only: no sign, no spaces, and no octal for a leading zero.
+    const QString digits = hex ? text.mid(2) : text;
+    if (digits.isEmpty() || digits.size() > 10 ||
+        !QRegularExpression(hex ? QStringLiteral("^[0-9a-fA-F]+$") : QStringLiteral("^[0-9]+$"))
+             .match(digits)
+             .hasMatch())
+        return std::nullopt;
+    const qulonglong id = digits.toULongLong(&ok, hex ? 16 : 10);
+    if (!ok || id == 0 || id > 0xFFFFFFFFull)
+        return std::nullopt;
+    return quint32(id);
+}
+
 Outcome handle(const QStringList &arguments, const QString &settingsFile)
 {
     const QString program = arguments.isEmpty() ? QStringLiteral("korva-interface")
@@ -71,9 +128,14 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
     const QCommandLineOption screen(QStringLiteral("screen"), QString(), QStringLiteral("N|NAME"));
     const QCommandLineOption zoom(QStringLiteral("zoom"), QString(), QStringLiteral("fit|F"));
     const QCommandLineOption mute(QStringLiteral("mute"));
+    const QCommandLineOption window(QStringLiteral("window"), QString(), QStringLiteral("WxH"));
+    const QCommandLineOption root(QStringLiteral("root"));
+    const QCommandLineOption windowIdOption(QStringLiteral("window-id"), QString(),
+                                            QStringLiteral("ID"));
     QCommandLineParser parser;
-    parser.addOptions({help, version, resetLanguage, language, screen, zoom, mute});
-    if (!parser.parse(arguments))
+    parser.addOptions(
+        {help, version, resetLanguage, language, screen, zoom, mute, window, root, windowIdOption});
+    if (!parser.parse(withWindowSize(arguments)))
         return failure(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
         return failure(
@@ -94,8 +156,23 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
             QStringLiteral("The language is de or en, not '%1'.").arg(parser.value(language)));
     if (parser.isSet(zoom) && !Zoom::valid(parser.value(zoom)))
         return failure(program,
-                       QStringLiteral("The zoom is fit or a number from 0.5 to 4, not '%1'.")
+                       QStringLiteral("The zoom is fit or a number from 0.25 to 4, not '%1'.")
                            .arg(parser.value(zoom)));
+    if (parser.isSet(window) && !windowSize(parser.value(window)).isValid())
+        return failure(
+            program, QStringLiteral("The window's size is WxH, 1 to 16384 pixels a side, not '%1'.")
+                         .arg(parser.value(window)));
+    if (parser.isSet(windowIdOption) && !windowId(parser.value(windowIdOption)))
+        return failure(program, QStringLiteral("The window id is a number, not '%1'.")
+                                    .arg(parser.value(windowIdOption)));
+    // Where the console shows: one way at a time.
+    const QCommandLineOption *places[] = {&zoom, &window, &root, &windowIdOption};
+    for (size_t i = 0; i < std::size(places); ++i)
+        for (size_t j = i + 1; j < std::size(places); ++j)
+            if (parser.isSet(*places[i]) && parser.isSet(*places[j]))
+                return failure(program, QStringLiteral("--%1 and --%2 exclude each other.")
+                                            .arg(places[i]->names().constFirst(),
+                                                 places[j]->names().constFirst()));
     if (parser.isSet(screen) && parser.value(screen).isEmpty())
         return failure(program, QStringLiteral("The screen is a number or a name."));
     if (parser.isSet(resetLanguage) && parser.isSet(language))
@@ -113,6 +190,12 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
     outcome.screen = parser.value(screen);
     outcome.zoom = parser.value(zoom);
     outcome.mute = parser.isSet(mute);
+    if (parser.isSet(window))
+        outcome.window = windowSize(parser.value(window));
+    if (parser.isSet(root))
+        outcome.saverWindow = 0;
+    if (parser.isSet(windowIdOption))
+        outcome.saverWindow = windowId(parser.value(windowIdOption));
     return outcome;
 }
 

@@ -2,6 +2,7 @@
 #include "app/consolewindow.h"
 
 #include "app/consolelayout.h"
+#include "app/zoom.h"
 #include "controls/artwork.h"
 #include "controls/captionlabel.h"
 #include "controls/colorvalue.h"
@@ -18,9 +19,11 @@
 #include "settings/programstate.h"
 #include "sound/delay.h"
 
+#include <QApplication>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <QWindow>
 
 ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
@@ -111,9 +114,47 @@ void ConsoleWindow::centrePicture1()
     c_.Picture1->setTwipLeft(window.width() / 2 - c_.Picture1->twipWidth() / 2);
 }
 
+void ConsoleWindow::setFit(Fit fit)
+{
+    fit_ = fit;
+    if (fit_ == Fit::Screen)
+        winId();
+    if (fit_ == Fit::Screen)
+        connect(windowHandle(), &QWindow::screenChanged, this, &ConsoleWindow::refit,
+                Qt::UniqueConnection);
+}
+
+void ConsoleWindow::refit()
+{
+    if (fit_ == Fit::None)
+        return;
+    const QSizeF room = fit_ == Fit::Screen ? QSizeF(screen()->geometry().size()) : QSizeF(size());
+    rezoom(Zoom::fit(room));
+    centrePicture1();
+}
+
+void ConsoleWindow::rezoom(double factor)
+{
+    if (factor == Twips::zoom())
+        return;
+    // A dialog shown over the console was laid out at the zoom it opened
+    // with; the console follows once it is closed.
+    if (QApplication::activeModalWidget()) {
+        QTimer::singleShot(250, this, &ConsoleWindow::refit);
+        return;
+    }
+    Twips::setZoom(factor);
+    TwipControl::rezoomAll(this);
+    if (Images)
+        Images->rezoom();
+    blank_.fitToWindow();
+    update();
+}
+
 void ConsoleWindow::load()
 {
-    setWindowState(Qt::WindowFullScreen);
+    if (fit_ != Fit::Window)
+        setWindowState(Qt::WindowFullScreen);
     centrePicture1();
     Mouse = std::make_unique<cCursor>(services_.pointer);
     languageStep();
@@ -133,7 +174,7 @@ void ConsoleWindow::load()
     colourNumberLabels();
     show();
     placeWithoutWindowManager(Qt::WindowNoState);
-    if (windowState() & Qt::WindowFullScreen)
+    if ((windowState() & Qt::WindowFullScreen) || fit_ == Fit::Window)
         centrePicture1();
     else if (windowState() == Qt::WindowNoState)
         c_.Picture1->setTwipGeometry({0, 0, c_.Picture1->twipWidth(), c_.Picture1->twipHeight()});
@@ -146,7 +187,7 @@ void ConsoleWindow::load()
 
 void ConsoleWindow::languageStep()
 {
-    if (Language::unchosen(settings_)) {
+    if (asksLanguage_ && Language::unchosen(settings_)) {
         LanguageDialog dialog(settings_);
         // Its place counts from the corner of the console's screen.
         dialog.setScreen(screen());
@@ -224,8 +265,11 @@ void ConsoleWindow::resizeEvent(QResizeEvent *event)
 {
     QWidget::resizeEvent(event);
     // The window manager decides the full-screen window's size, at a time
-    // of its choosing; the artwork stays in the middle of whatever it is.
-    if (windowState() & Qt::WindowFullScreen)
+    // of its choosing; the artwork stays in the middle of whatever it is. A
+    // console fitted to its window is fitted anew to every size.
+    if (fit_ == Fit::Window)
+        refit();
+    else if (windowState() & Qt::WindowFullScreen)
         centrePicture1();
 }
 

@@ -71,6 +71,16 @@ public:
     // Centres the console artwork on the window.
     void centrePicture1();
 
+    // What the zoom follows: nothing (a fixed factor), the screen the window
+    // is on, or the window's own size.
+    enum class Fit { None, Screen, Window };
+    void setFit(Fit fit);
+    // Sets the zoom for what it follows and, when it changed, places and
+    // draws everything anew.
+    void refit();
+    // On the first run start-up asks for the language, unless told not to.
+    void setAsksLanguage(bool asks) { asksLanguage_ = asks; }
+
 protected:
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
@@ -83,6 +93,7 @@ private:
     void colourNumberLabels();
     void connectClicks();
     void placeWithoutWindowManager(Qt::WindowStates oldState);
+    void rezoom(double factor);
 
     Services services_;
     Settings settings_;
@@ -108,4 +119,6 @@ private:
     std::unique_ptr<PictureStore> Images;
     std::unique_ptr<cCursor> Mouse;
     QRect normalGeometry_;
+    Fit fit_ = Fit::None;
+    bool asksLanguage_ = true;
 };

@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include <QSizeF>
 #include <QString>
 
-// What the display offers, asked before the program's own application object
-// exists (a zoom must be known before it does): a short-lived application of
-// the platform reads the screens and goes again.
+// The screens the display offers, for the help: a short-lived application of
+// the platform reads them and goes again, so that --help works, and says
+// nothing of screens, without a display.
 struct ScreenProbe
 {
     bool reached = false; // a display answered
-    QString listing;      // one line per screen, for the help
-    int chosen = -1;      // the index of the chosen screen; -1 when none matches
-    QSizeF chosenSize;    // its size in the platform's own pixels, before any zoom
+    QString listing;      // one line per screen
 
-    // Asks the display, when one can be reached, about the screen choice.
-    static ScreenProbe ask(int argc, char *argv[], const QString &choice);
+    // Asks the display, when one can be reached.
+    static ScreenProbe ask(int argc, char *argv[]);
 
     // True when the platform can have a display: on X11 a server that takes
     // a connection, elsewhere the platform's own word, tried the same way.
     static bool displayReachable();
+    // The platform the program will start on: the one asked for, else X11
+    // when a server is named, else Wayland when a compositor is.
+    static QString platform();
 };

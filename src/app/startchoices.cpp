@@ -11,13 +11,16 @@ StartChoices StartChoices::resolve(const CommandLine::Outcome &commandLine,
     StartChoices choices;
     choices.screen = commandLine.screen;
     choices.zoom = commandLine.zoom;
-    if (choices.zoom.isEmpty()) {
+    choices.window = commandLine.window;
+    choices.saverWindow = commandLine.saverWindow;
+    const bool fitted = choices.window.isValid() || choices.saverWindow;
+    if (choices.zoom.isEmpty() && !fitted) {
         const QString stored = store.read(section, QStringLiteral("Zoom"), QString()).trimmed();
         if (Zoom::valid(stored))
             choices.zoom = stored;
     }
     choices.mute =
-        commandLine.mute ||
+        commandLine.mute || choices.saverWindow ||
         store.read(section, QStringLiteral("Mute"), QString()).trimmed() == QLatin1String("1");
     return choices;
 }

@@ -13,7 +13,8 @@ std::optional<double> number(const QString &text)
 {
     bool ok = false;
     const double value = text.trimmed().toDouble(&ok);
-    if (!ok || value < Smallest || value > Largest)
+    // Written so that not-a-number fails too.
+    if (!ok || !(value >= Smallest && value <= Largest))
         return std::nullopt;
     return value;
 }
@@ -28,7 +29,10 @@ bool valid(const QString &text)
 double fit(const QSizeF &screen)
 {
     const double factor = std::min(screen.width() / ArtworkWidth, screen.height() / ArtworkHeight);
-    return std::clamp(factor, Smallest, Largest);
+    // A window not yet sized, or sized to nothing, gets the smallest zoom.
+    if (!(factor >= Smallest))
+        return Smallest;
+    return std::min(factor, Largest);
 }
 
 std::optional<double> factor(const QString &text, const QSizeF &screen)

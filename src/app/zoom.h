@@ -7,11 +7,12 @@
 #include <optional>
 
 // The console's zoom: "fit", or a factor from Smallest to Largest. The whole
-// console, dialogs included, is drawn that many times larger, so a screen
-// holds fewer logical pixels and the twip arithmetic runs unchanged on them.
+// console, dialogs included, is drawn that many times larger; a twip is that
+// many times more pixels, so the twip arithmetic runs unchanged on a screen
+// that simply holds fewer twips.
 namespace Zoom {
 
-constexpr double Smallest = 0.5;
+constexpr double Smallest = 0.25;
 constexpr double Largest = 4.0;
 // The console artwork's size in pixels, unzoomed.
 constexpr double ArtworkWidth = 800;
@@ -20,8 +21,8 @@ constexpr double ArtworkHeight = 554;
 // True for "fit" and for a number within the bounds.
 bool valid(const QString &text);
 
-// The largest factor at which the artwork fits a screen of this size (in
-// unzoomed pixels), kept within the bounds.
+// The largest factor at which the artwork fits a screen or window of this
+// size (in unzoomed pixels), kept within the bounds.
 double fit(const QSizeF &screen);
 
 // The factor a valid text asks for on a screen of this size; nothing for a

@@ -14,3 +14,12 @@ PictureStore::PictureStore()
         lcButAbbrechen_[i] = Artwork::picture(QStringLiteral("button_abbrechen_%1").arg(i));
     }
 }
+
+void PictureStore::rezoom()
+{
+    for (QPixmap &picture : lcBut_)
+        picture = Artwork::rezoomed(picture);
+    for (auto *group : {&lcButOK_, &lcButCancel_, &lcButAbbrechen_})
+        for (QPixmap &picture : *group)
+            picture = Artwork::rezoomed(picture);
+}

@@ -21,6 +21,9 @@ public:
     const QPixmap &lcButCancel(int i) const { return lcButCancel_[i]; }
     const QPixmap &lcButAbbrechen(int i) const { return lcButAbbrechen_[i]; }
 
+    // Every picture anew at the current zoom.
+    void rezoom();
+
 private:
     std::array<QPixmap, 5> lcBut_; // 1..4
     std::array<QPixmap, 3> lcButOK_;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/buttoncaption.h"
 
+#include "controls/twips.h"
+
 #include <QAbstractButton>
 #include <QPainter>
 #include <QPainterPath>
+
+#include <cmath>
 
 namespace ButtonCaption {
 
@@ -18,7 +22,12 @@ void paint(QAbstractButton *button, Indicator indicator)
     painter.setRenderHint(QPainter::Antialiasing);
     const QColor ink = button->palette().color(
         button->isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText);
-    const QRectF box(0.5, (button->height() - Side) / 2 + 0.5, Side - 1, Side - 1);
+    // The indicator is drawn at zoom 1 and scaled with the rest of the dialog.
+    const double zoom = Twips::zoom();
+    painter.save();
+    painter.translate(0, (button->height() - int(std::lround(Side * zoom))) / 2);
+    painter.scale(zoom, zoom);
+    const QRectF box(0.5, 0.5, Side - 1, Side - 1);
     painter.setPen(QPen(ink, 1));
     painter.setBrush(Qt::NoBrush);
     if (indicator == Indicator::Square) {
@@ -44,9 +53,10 @@ void paint(QAbstractButton *button, Indicator indicator)
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(box.adjusted(-1.5, -1.5, 1.5, 1.5));
     }
+    painter.restore();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ink);
-    const QRect text = button->rect().adjusted(Side + Gap, 0, 0, 0);
+    const QRect text = button->rect().adjusted(int(std::lround((Side + Gap) * zoom)), 0, 0, 0);
     painter.drawText(text,
                      Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
                      button->text());

@@ -7,6 +7,8 @@
 #include <QFontMetricsF>
 #include <QPainter>
 
+#include <cmath>
+
 namespace {
 constexpr int MnemonicFlags = Qt::TextShowMnemonic;
 constexpr int SmallestPixelSize = 6;
@@ -69,19 +71,28 @@ void CaptionLabel::setLabelFont(const QFont &font)
     update();
 }
 
+void CaptionLabel::rezoom()
+{
+    TwipControl::rezoom();
+    fitCaption();
+    update();
+}
+
 void CaptionLabel::fitCaption()
 {
-    drawFont_ = designFont_;
+    // An auto-sized width follows the design's font, so the twips that the
+    // program reads back are the same at every zoom.
     if (autoSize_) {
-        const QFontMetricsF metrics(drawFont_);
+        const QFontMetricsF metrics(designFont_);
         const double textWidth = metrics.size(MnemonicFlags, shownText()).width();
         setTwipWidth(std::ceil(textWidth) * Twips::PerPixel);
-        return;
     }
+    drawFont_ = Twips::zoomed(designFont_);
     if (caption_.isEmpty())
         return;
-    const QSizeF room = QSizeF(twipWidth(), twipHeight()) / Twips::PerPixel;
-    while (drawFont_.pixelSize() > SmallestPixelSize && !fits(room))
+    const QSizeF room = QSizeF(Twips::toPixels(twipWidth()), Twips::toPixels(twipHeight()));
+    const int smallest = std::max(1, int(std::lround(SmallestPixelSize * Twips::zoom())));
+    while (drawFont_.pixelSize() > smallest && !fits(room))
         drawFont_.setPixelSize(drawFont_.pixelSize() - 1);
 }
 

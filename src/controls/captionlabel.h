@@ -40,6 +40,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void rezoom() override;
 
 private:
     void fitCaption();

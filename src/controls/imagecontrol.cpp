@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/imagecontrol.h"
 
+#include "controls/artwork.h"
+
 #include <QPainter>
 
 ImageControl::ImageControl(QWidget *container) : TwipControl(container) {}
@@ -8,6 +10,13 @@ ImageControl::ImageControl(QWidget *container) : TwipControl(container) {}
 void ImageControl::setPicture(const QPixmap &picture)
 {
     picture_ = picture;
+    update();
+}
+
+void ImageControl::rezoom()
+{
+    TwipControl::rezoom();
+    picture_ = Artwork::rezoomed(picture_);
     update();
 }
 

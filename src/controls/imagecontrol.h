@@ -17,6 +17,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void rezoom() override;
 
 private:
     QPixmap picture_;

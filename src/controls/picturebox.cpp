@@ -1,13 +1,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/picturebox.h"
 
+#include "controls/artwork.h"
 #include "controls/colorvalue.h"
 #include "controls/twips.h"
 
 #include <QPaintEvent>
 #include <QPainter>
-
-#include <cmath>
 
 PictureBox::PictureBox(QWidget *container) : TwipControl(container)
 {
@@ -36,6 +35,13 @@ void PictureBox::addLine(const Line &line)
     update();
 }
 
+void PictureBox::rezoom()
+{
+    TwipControl::rezoom();
+    picture_ = Artwork::rezoomed(picture_);
+    update();
+}
+
 void PictureBox::paintEvent(QPaintEvent *event)
 {
     QPainter painter(this);
@@ -43,10 +49,8 @@ void PictureBox::paintEvent(QPaintEvent *event)
     if (!picture_.isNull())
         painter.drawPixmap(0, 0, picture_);
     for (const Line &line : lines_) {
-        const QPoint from(int(std::lround(line.x1 / Twips::PerPixel)),
-                          int(std::lround(line.y1 / Twips::PerPixel)));
-        const QPoint to(int(std::lround(line.x2 / Twips::PerPixel)),
-                        int(std::lround(line.y2 / Twips::PerPixel)));
+        const QPoint from = Twips::toPixels(QPointF(line.x1, line.y1));
+        const QPoint to = Twips::toPixels(QPointF(line.x2, line.y2));
         if (!event->rect().intersects(QRect(from, to).normalized().adjusted(0, 0, 1, 1)))
             continue;
         painter.setPen(QPen(ColorValue::toQColor(line.color), 0));

@@ -31,6 +31,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    void rezoom() override;
 
 private:
     qint32 backColor_ = 0;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "controls/twipcontrol.h"
 
+#include "controls/artwork.h"
 #include "controls/twips.h"
 
 #include <QMouseEvent>
@@ -53,9 +54,23 @@ void TwipControl::place(bool sizeChanged)
         emit twipResized();
 }
 
+void TwipControl::rezoom()
+{
+    setGeometry(Twips::toPixels(geometry_));
+    // The pointing hand is the one picture among the pointer shapes.
+    if (testAttribute(Qt::WA_SetCursor) && cursor().shape() == Qt::BitmapCursor)
+        setCursor(Artwork::handCursor());
+}
+
+void TwipControl::rezoomAll(QWidget *root)
+{
+    for (TwipControl *control : root->findChildren<TwipControl *>())
+        control->rezoom();
+}
+
 static QPointF twipsOf(const QMouseEvent *event)
 {
-    return event->position() * Twips::PerPixel;
+    return Twips::fromPixels(event->position());
 }
 
 void TwipControl::mousePressEvent(QMouseEvent *event)

@@ -26,6 +26,9 @@ public:
     void setTwipHeight(double height);
     void setTwipGeometry(const QRectF &geometry);
 
+    // Places every control under the widget anew at the current zoom.
+    static void rezoomAll(QWidget *root);
+
 signals:
     void clicked();
     void pressed(Qt::MouseButton button, QPointF twips);
@@ -35,6 +38,10 @@ signals:
     void twipResized();
 
 protected:
+    // Called after a change of the zoom: the control is placed anew; a control
+    // with pictures or text brings them to the new size.
+    virtual void rezoom();
+
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;

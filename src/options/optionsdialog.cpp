@@ -24,8 +24,6 @@
 #include <QPushButton>
 #include <QScrollBar>
 
-#include <cmath>
-
 namespace {
 
 constexpr qint32 InfoText = ColorValue::rgb(207, 200, 255);
@@ -372,6 +370,5 @@ void OptionsDialog::label1Move(Qt::MouseButtons buttons, QPointF twips)
 {
     if (buttons != Qt::LeftButton)
         return;
-    move(pos() + QPoint(int(std::lround((twips.x() - TitleDragX) / Twips::PerPixel)),
-                        int(std::lround((twips.y() - TitleDragY) / Twips::PerPixel))));
+    move(pos() + Twips::toPixels(QPointF(twips.x() - TitleDragX, twips.y() - TitleDragY)));
 }

@@ -268,7 +268,7 @@ const QVector<Row> &rows()
 OptionsControls build(QWidget *form)
 {
     form->setPalette(dialogPalette(form->palette()));
-    form->setFont(FontStandIns::font(QStringLiteral("MS Sans Serif"), 8.25));
+    form->setFont(Twips::zoomed(FontStandIns::font(QStringLiteral("MS Sans Serif"), 8.25)));
     QHash<QString, QWidget *> made;
     for (const Row &row : rows())
         made.insert(row.name, create(row, row.container == QLatin1String("Form2")

@@ -112,6 +112,12 @@ bool BlankScreen::showing() const
     return ctx_.c.Picture4->isVisibleTo(ctx_.c.Picture4->parentWidget());
 }
 
+void BlankScreen::fitToWindow()
+{
+    if (ctx_.state.ScreenOff)
+        layOutBlackScreen();
+}
+
 bool BlankScreen::step()
 {
     ctx_.repaint();

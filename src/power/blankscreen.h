@@ -55,6 +55,9 @@ public:
     void characterKey();
     // Whether the black screen shows.
     bool showing() const;
+    // The window changed its size in twips (a new zoom): a dark console
+    // lays its black screen out anew.
+    void fitToWindow();
 
     // The entry and return sequences.
     void OffLine();

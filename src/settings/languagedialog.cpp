@@ -39,7 +39,7 @@ CaptionLabel *text(QWidget *dialog, const QRectF &rect, const QString &caption)
 QRadioButton *option(QWidget *dialog, const QRectF &rect, const QString &caption)
 {
     auto *button = new QRadioButton(Indent + caption, dialog);
-    button->setFont(FontStandIns::font("MS Sans Serif", 8.25));
+    button->setFont(Twips::zoomed(FontStandIns::font("MS Sans Serif", 8.25)));
     QPalette green = button->palette();
     green.setColor(QPalette::WindowText, ColorValue::toQColor(Green));
     button->setPalette(green);
@@ -75,6 +75,7 @@ LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
     text(this, {240, 1320, 3720, 630}, Question);
     Befehl1 = new QPushButton(QStringLiteral("OK"), this);
     Befehl1->setGeometry(Twips::toPixels({120, 3360, 3765, 480}));
+    Befehl1->setFont(Twips::zoomed(Befehl1->font()));
     Befehl1->setDefault(true);
     Option1 = option(this, {225, 2160, 3645, 330}, QStringLiteral("&English"));
     Option2 = option(this, {240, 2730, 3645, 330}, QStringLiteral("&Deutsch"));

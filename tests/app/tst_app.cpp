@@ -23,7 +23,8 @@ class TstApp : public QObject
             f.random.pushChoice(n % 3 == 0 ? 2 : 1, 2);
         f.load();
         // The whole screen, as the window manager the offscreen platform lacks would give it.
-        f.console->setGeometry(f.console->screen()->geometry());
+        if (!f.window.isValid())
+            f.console->setGeometry(f.console->screen()->geometry());
         QCoreApplication::processEvents();
         for (int p = 1; p <= 11; ++p)
             for (int row = 0; row <= p % 4; ++row) {
@@ -55,13 +56,24 @@ private slots:
     void screenLooksAsItsReference_data()
     {
         QTest::addColumn<QString>("screen");
+        QTest::addColumn<double>("zoom");
         for (const char *screen : {"console-off", "console-on", "blank-screen", "language-dialog"})
-            QTest::newRow(screen) << QString(screen);
+            QTest::newRow(screen) << QString(screen) << 1.0;
+        // Zoomed, each in a window the artwork fills at that factor.
+        for (double zoom : {0.5, 0.87, 1.39, 2.5})
+            QTest::addRow("console-on-%g", zoom) << QString("console-on") << zoom;
+        for (double zoom : {0.5, 2.5}) {
+            QTest::addRow("blank-screen-%g", zoom) << QString("blank-screen") << zoom;
+            QTest::addRow("language-dialog-%g", zoom) << QString("language-dialog") << zoom;
+        }
     }
     void screenLooksAsItsReference()
     {
         QFETCH(QString, screen);
+        QFETCH(double, zoom);
         ConsoleFixture f;
+        if (zoom != 1.0)
+            f.window = QSize(qRound(800 * zoom), qRound(554 * zoom));
         if (screen == "console-on")
             barsRunning(f);
         else
@@ -70,11 +82,12 @@ private slots:
             f.console->blank().blankAtOnce();
         Settings settings(f.settings.store());
         LanguageDialog dialog(settings);
-        if (screen == "language-dialog")
+        if (screen == "language-dialog" && zoom == 1.0)
             KORVA_COMPARE_TRACE(controlsTable(&dialog), "language-dialog-controls");
+        QVERIFY(qAbs(Twips::zoom() - zoom) < 0.001);
         KORVA_COMPARE_PICTURE(screen == "language-dialog" ? References::render(&dialog)
                                                           : References::render(f.console.get()),
-                              screen);
+                              QTest::currentDataTag());
     }
 
     // The console's design: every control as the table builds it, before

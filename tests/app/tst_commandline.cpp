@@ -42,8 +42,14 @@ private slots:
             QVERIFY(outcome.start);
             const StartChoices chosen =
                 StartChoices::resolve(outcome, IniSettingsStore(file.fileName()));
-            said += chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute) +
-                    outcome.output + outcome.error;
+            said += chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute);
+            if (chosen.window.isValid())
+                said += QStringLiteral("|window %1x%2")
+                            .arg(chosen.window.width())
+                            .arg(chosen.window.height());
+            if (chosen.saverWindow)
+                said += QStringLiteral("|saver %1").arg(*chosen.saverWindow);
+            said += outcome.output + outcome.error;
         } else {
             // The program inherits all but its settings from this test, which shows no window.
             qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/commandline.h"
 #include "app/screenchoice.h"
 #include "app/screenfollower.h"
 #include "app/screenprobe.h"
@@ -33,12 +34,18 @@ private slots:
                          w[4].toDouble()) < 1e-5);
         } else if (w[0] == "screen") {
             QCOMPARE(ScreenChoice::indexOf({"DP-1", "HDMI-1", "7"}, w[1]), w[2].toInt());
+        } else if (w[0] == "window") {
+            const QSize size = CommandLine::windowSize(w[1]);
+            QCOMPARE(size.isValid() ? size : QSize(0, 0), QSize(w[2].toInt(), w[3].toInt()));
+        } else if (w[0] == "id") {
+            QCOMPARE(CommandLine::windowId(w[1]).value_or(0), w[2].toUInt());
         } else {
             // The platform is chosen already; these feed the probe alone.
             const char *names[] = {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"};
             for (int i = 0; i < 3; ++i)
                 w[i + 1] == "-" ? qunsetenv(names[i]) : qputenv(names[i], w[i + 1].toUtf8());
             QCOMPARE(ScreenProbe::displayReachable(), w[4] == "1");
+            QCOMPARE(ScreenProbe::platform(), w[5]);
         }
     }
 

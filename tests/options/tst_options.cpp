@@ -2,6 +2,7 @@
 #include "controls/checkbox.h"
 #include "controls/fontstandins.h"
 #include "controls/optionbutton.h"
+#include "controls/twips.h"
 #include "options/infotexts.h"
 #include "options/optionsdialog.h"
 #include "settings/language.h"
@@ -159,6 +160,28 @@ private slots:
         DialogScenario scenario(name);
         scenario.replay();
         KORVA_COMPARE_TRACE(scenario.text(), name);
+    }
+
+    // Zoomed, the dialog is the same picture at another size: text, button
+    // pictures, indicators and all.
+    void zoomedDialogLooksAsItsReference_data()
+    {
+        QTest::addColumn<double>("zoom");
+        QTest::newRow("0.5") << 0.5;
+        QTest::newRow("2.5") << 2.5;
+    }
+    void zoomedDialogLooksAsItsReference()
+    {
+        QFETCH(double, zoom);
+        const struct Zoomed
+        {
+            explicit Zoomed(double zoom) { Twips::setZoom(zoom); }
+            ~Zoomed() { Twips::setZoom(1); }
+        } zoomed(zoom);
+        DialogScenario scenario("options-dialog-german");
+        scenario.act("open", {});
+        QCOMPARE(scenario.d->size(), QSize(qRound(413 * zoom), qRound(296 * zoom)));
+        scenario.act("picture", QStringLiteral("options-%1").arg(zoom));
     }
 };
 

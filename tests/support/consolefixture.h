@@ -2,9 +2,11 @@
 #pragma once
 
 #include "app/consolewindow.h"
+#include "app/zoom.h"
 #include "controls/captionlabel.h" // the console's controls, for every test that looks at them
 #include "controls/imagecontrol.h"
 #include "controls/picturebox.h"
+#include "controls/twips.h"
 #include "settings/programstate.h"
 #include "settings/settings.h"
 #include "support/fakes.h"
@@ -18,6 +20,12 @@
 class ConsoleFixture
 {
 public:
+    ~ConsoleFixture()
+    {
+        console.reset();
+        Twips::setZoom(1);
+    }
+
     // Scripts the 77 colour draws of start-up (all blue) unless the test has
     // scripted draws of its own, runs load(), notes how each timer was left
     // and stops the timers: tests run the ticks themselves.
@@ -27,10 +35,16 @@ public:
             Settings(settings.store()).write(SettingKey::German, QStringLiteral("1"));
         for (int n = random.left() == 0 ? 0 : 77; n < 77; ++n)
             random.pushChoice(1, 2);
+        if (window.isValid())
+            Twips::setZoom(Zoom::fit(window));
         console = std::make_unique<ConsoleWindow>(Services{settings.store(), random, clock, sound,
                                                            recordingDelay, pointer, screenSaver,
                                                            QCoreApplication::applicationDirPath()},
                                                   program);
+        if (window.isValid()) {
+            console->resize(window);
+            console->setFit(ConsoleWindow::Fit::Window);
+        }
         console->load();
         // A bar graph left running by a script that ran dry stops at its next cycle.
         if (!random.onExhausted)
@@ -43,6 +57,9 @@ public:
             timer.stop();
         }
     }
+
+    // A console in a window of this size, fitted to it, when valid.
+    QSize window;
 
     // How load() left Timer1 to Timer6: "600 ms", "600 ms coarse" or "stopped".
     QStringList timersAtLoad;
