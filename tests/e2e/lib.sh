@@ -108,12 +108,10 @@ expect_setting() { expect "[$1] $2=$3 stored (now '\$(setting $1 $2)')" 5 "[ \"\
 # the artwork's 800 x 554 corner; at a factor f it scales with f about that corner.
 ORANGE='srgb(255,156,0)' ORANGE_BOX='0 0 796 552'
 box() { # NAME: BOX, "X Y W H" of the orange pixels of screenshot NAME, within it
-    BOX=$(convert "$WORK/$1.png" -fill black +opaque "$ORANGE" -trim -format '%[fx:page.x] %[fx:page.y] %w %h' info:)
+    BOX=$(convert "$WORK/$1.png" -fill black +opaque "$ORANGE" -trim -format '%[fx:page.x] %[fx:page.y] %w %h' info: 2>/dev/null)
 }
 fitted() { # NAME X Y W H: the screenshot of that area shows the whole artwork, as large as fits, centred
-    shot "$@" || return 1
-    [ -z "${STANDIN:-}" ] || { lit "$1" && BOX="$LIT lit pixels" WANT=stand-in && [ "$LIT" -gt 300 ]; return; }
-    box "$1" || return 1
+    shot "$@" && box "$1" || return 1
     WANT=$(awk -v w="$4" -v h="$5" -v b="$ORANGE_BOX" 'BEGIN { split(b, a, " ")
         f = w / 800 < h / 554 ? w / 800 : h / 554
         printf "%d %d %d %d", (w - 800 * f) / 2 + a[1] * f, (h - 554 * f) / 2 + a[2] * f, a[3] * f, a[4] * f }')
@@ -124,35 +122,14 @@ expect_fitted() { # NAME X Y W H: as fitted, within 10 s
     expect "$1: the artwork fitted into $4x$5 (orange at \$BOX, fitted \$WANT)" 10 "fitted $*"
 }
 
-# Until the program takes --root and --window-id, a screen-saver hack stands in for it (phosphor of
-# xscreensaver-data-extra), so the harness runs; its pictures are then only checked to be drawn.
-saver_program() {
-    STANDIN=
-    "$PROGRAM" --help 2>/dev/null | grep -q -- '--root' && return
-    STANDIN=/usr/libexec/xscreensaver/phosphor
-    [ -x "$STANDIN" ] || { log "SKIP: no --root and no stand-in" && exit 77; }
-    log "the program takes no --root yet: $STANDIN stands in for it"
-}
 art_rect() { # X Y W H AX AY AW AH: RECT, the screen rectangle of artwork pixels AX,AY AWxAH when the
     # artwork is fitted into the area X,Y WxH
     RECT=$(awk -v x="$1" -v y="$2" -v w="$3" -v h="$4" -v ax="$5" -v ay="$6" -v aw="$7" -v ah="$8" 'BEGIN {
         f = w / 800 < h / 554 ? w / 800 : h / 554
         printf "%d %d %d %d", x + (w - 800 * f) / 2 + ax * f, y + (h - 554 * f) / 2 + ay * f, aw * f, ah * f }')
 }
-start_saver() { # the program in a screen-saver mode (ARGS); the stand-in takes the same options
-    if [ -n "${STANDIN:-}" ]; then
-        PROGRAM=$STANDIN start "$@" --program "cat /usr/share/common-licenses/GPL-3"
-    else
-        start "$@"
-    fi
-}
-expect_term() { # TERM ends the program with status 0 (the stand-in: only that it ends)
-    kill -TERM "$PROGRAM_PID"
-    if [ -n "${STANDIN:-}" ]; then
-        stop "$PROGRAM_PID"
-        PROGRAM_PID= && log "ok: TERM ends the stand-in" && return
-    fi
-    expect_exit 2 TERM
+expect_term() { # TERM ends the program with status 0
+    kill -TERM "$PROGRAM_PID" && expect_exit 2 TERM
 }
 make_window() { # WxH: WIN, the id of a new plain window at 0,0; MAKER, the pid of its maker
     local ids=$WORK/window-$((++WINDOWS)).id
