@@ -86,7 +86,7 @@ changes() { # NAME PAUSE X Y W H: DIFF, the pixels of the area that change in PA
 }
 diffpx() { DIFF=$(compare -metric AE "$WORK/$1.png" "$WORK/$2.png" null: 2>&1); DIFF=${DIFF%% *}; }
 lit() { # pixels of screenshot $1 that are not black, or with $2, of colour $2
-    LIT=$(convert "$WORK/$1.png" ${2:+-fill black +opaque "$2"} -fill white +opaque black \
+    LIT=$(convert "$WORK/$1.png" ${2:+-fill black +opaque "$2"} -fill white +opaque black -precision 16 \
         -format '%[fx:int(mean*w*h+0.5)]' info:) || fail "convert $1 failed"
 }
 drawn() { expect "$1 drawn (\$LIT lit pixels, over $6)" 10 "shot ${*:1:5} && lit $1 && [ \$LIT -gt $6 ]"; }
