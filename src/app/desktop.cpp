@@ -2,6 +2,7 @@
 #include "app/desktop.h"
 
 #include "controls/fontstandins.h"
+#include "services/sessionbusgate.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,6 +14,7 @@ void Desktop::preparePlatform()
     // not, and takes about a third less processor time here.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    SessionBusGate::settle();
 }
 
 Desktop::Desktop(const QString &settingsFile, bool mute)

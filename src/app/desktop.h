@@ -16,7 +16,8 @@
 class Desktop
 {
 public:
-    // Before the application object exists: settings of the platform layer.
+    // Before the application object exists: settings of the platform layer,
+    // and a session bus that does not answer put out of the program's way.
     static void preparePlatform();
 
     // A muted desktop plays through a silent player and never asks for a
