@@ -3,6 +3,8 @@
 
 #include "controls/fontstandins.h"
 #include "services/sessionbusgate.h"
+#include "settings/language.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +20,8 @@ void Desktop::preparePlatform()
 }
 
 Desktop::Desktop(const QString &settingsFile, bool mute)
-    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile), mute_(mute)
+    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile),
+      qtTexts_([this] { return !Language::english(Settings(store_)); }), mute_(mute)
 {
     FontStandIns::install();
     if (mute_)

@@ -4,6 +4,7 @@
 #include "services/clock.h"
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
+#include "services/qttranslation.h"
 #include "services/randomsource.h"
 #include "services/services.h"
 #include "settings/inisettingsstore.h"
@@ -31,6 +32,7 @@ public:
 private:
     QString programDirectory_;
     IniSettingsStore store_;
+    QtTranslation qtTexts_;
     SeededRandomSource random_;
     SystemClock clock_;
     QtSoundPlayer sound_;
