@@ -9,7 +9,6 @@
 
 #include <cerrno>
 #include <csignal>
-#include <cstdlib>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
@@ -18,11 +17,9 @@
 
 namespace {
 
-volatile std::sig_atomic_t ended = 0;
-
-void onSignal(int)
+void endAtOnce(int)
 {
-    ended = 1;
+    ::_exit(0);
 }
 
 // A connected, non-blocking socket to the bus, or -1.
@@ -57,7 +54,7 @@ bool ready(int fd, short events, const QDeadlineTimer &deadline)
         const int result = ::poll(&entry, 1, int(deadline.remainingTime()));
         if (result > 0)
             return true;
-        if (result == 0 || errno != EINTR || ended)
+        if (result == 0 || errno != EINTR)
             return false;
     }
 }
@@ -110,18 +107,16 @@ bool SessionBusGate::answers(const QString &address, int timeoutMs)
 
 void SessionBusGate::settle(int timeoutMs)
 {
+    // Nothing of the program is under way yet that an end could cut short.
+    // The program's own handling of the system's end replaces this one.
     struct sigaction action = {};
-    action.sa_handler = onSignal;
+    action.sa_handler = endAtOnce;
     sigemptyset(&action.sa_mask);
-    const int endings[] = {SIGTERM, SIGHUP, SIGINT};
-    struct sigaction before[3];
-    for (int i = 0; i < 3; ++i)
-        ::sigaction(endings[i], &action, &before[i]);
-    const bool answered = answers(SessionBusProbe::sessionAddress(), timeoutMs);
-    for (int i = 0; i < 3; ++i)
-        ::sigaction(endings[i], &before[i], nullptr);
-    if (ended)
-        std::exit(0);
-    if (!answered)
+    for (int signal : {SIGTERM, SIGHUP, SIGINT}) {
+        struct sigaction before = {};
+        if (::sigaction(signal, nullptr, &before) == 0 && before.sa_handler == SIG_DFL)
+            ::sigaction(signal, &action, nullptr);
+    }
+    if (!answers(SessionBusProbe::sessionAddress(), timeoutMs))
         qputenv("DBUS_SESSION_BUS_ADDRESS", NoBus.toUtf8());
 }

@@ -20,8 +20,9 @@ bool answers(const QString &address, int timeoutMs);
 
 // Asks the session bus; when it does not answer in time, the process's
 // DBUS_SESSION_BUS_ADDRESS becomes NoBus, so Qt and the screen saver do
-// without a bus from the start and never connect to it later. The system
-// ending the program while it asks ends it with status 0.
+// without a bus from the start and never connect to it later. From here on
+// the system's end (TERM, HUP, INT) ends the program at once with status 0,
+// until the program's own handling of it takes over.
 void settle(int timeoutMs = 300);
 
 } // namespace SessionBusGate

@@ -1,8 +1,9 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Session buses that do not answer: a bus that is stopped, a socket that never says a word, one that
 # answers the sign-in but never Hello. The console shows at once all the same, the black screen
-# comes and goes, TERM ends it with status 0, and nothing speaks of the bus. A bus that answers is
-# used: the black screen holds off the desktop's saver over a connection of its own.
+# comes and goes, TERM ends it with status 0 (also while it asks the bus), and nothing speaks of the
+# bus. A bus that answers is used: the black screen holds off the desktop's saver over a connection
+# of its own.
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
 hash dbus-daemon dbus-send socat || { log "SKIP: no dbus-daemon, dbus-send or socat" && exit 77; }
@@ -13,7 +14,8 @@ helper dbus-daemon --session --nofork --address="unix:path=$WORK/stopped" && STO
 listening stopped && kill -STOP "$STOPPED"
 helper socat -u "UNIX-LISTEN:$WORK/silent,fork" STDOUT && listening silent
 helper socat "UNIX-LISTEN:$WORK/signin,fork" \
-    SYSTEM:"read -r line; printf 'OK 0123456789abcdef0123456789abcdef\r\n'; exec cat >&2" && listening signin
+    SYSTEM:"echo asked >>'$WORK/asked'; read -r line; printf 'OK 0123456789abcdef0123456789abcdef\r\n'
+    exec cat >&2" && listening signin
 
 for bus in stopped silent signin; do
     DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/$bus start --mute
@@ -25,6 +27,10 @@ for bus in stopped silent signin; do
     kill -TERM "$PROGRAM_PID" && expect_exit 5 "TERM with the $bus bus"
     ! grep -i dbus "$WORK/program-$RUN.log" || fail "the program spoke of the $bus bus"
 done
+# TERM while the program waits for the bus's answer, the first moment it can come.
+rm -f "$WORK/asked" && DBUS_SESSION_BUS_ADDRESS=unix:path=$WORK/signin start --mute
+retry 250 0.02 '[ -s "$WORK/asked" ]' || fail "the program never asked the signin bus"
+kill -TERM "$PROGRAM_PID" && expect_exit 5 "TERM while the program asks the signin bus"
 kill -CONT "$STOPPED"
 
 # The program's connections to the bus: its unique names whose process is the program.
