@@ -54,16 +54,7 @@ protected:
             const QByteArray answer = it.value();
             QObject::connect(server.get(), &QLocalServer::newConnection, server.get(),
                              [server = server.get(), answer] {
-                                 QLocalSocket *client = server->nextPendingConnection();
-                                 // Answers the first line, then listens for ever.
-                                 QObject::connect(client, &QLocalSocket::readyRead, client,
-                                                  [client, answer] {
-                                                      if (client->readAll().contains('\n') &&
-                                                          !client->property("answered").toBool()) {
-                                                          client->setProperty("answered", true);
-                                                          client->write(answer);
-                                                      }
-                                                  });
+                                 answerFirstLine(server->nextPendingConnection(), answer);
                              });
         }
         listening.release();
@@ -71,6 +62,17 @@ protected:
     }
 
 private:
+    // Answers the client's first line, then listens for ever.
+    static void answerFirstLine(QLocalSocket *client, const QByteArray &answer)
+    {
+        QObject::connect(client, &QLocalSocket::readyRead, client, [client, answer] {
+            if (client->readAll().contains('\n') && !client->property("answered").toBool()) {
+                client->setProperty("answered", true);
+                client->write(answer);
+            }
+        });
+    }
+
     QString dir_;
 };
 
