@@ -35,7 +35,7 @@ rm -f "$BUILD"/korva-interface_*.deb
 cmake --build "$BUILD" --target package >"$WORK/cpack.log" 2>&1 || fail "make package: $(tail -n 5 "$WORK/cpack.log")"
 DEB=$(ls "$BUILD"/korva-interface_*_*.deb) || fail "no .deb built"
 lintian --fail-on error "$DEB" >"$WORK/lintian.log" 2>&1 || fail "lintian: $(cat "$WORK/lintian.log")"
-for want in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins; do
+for want in libqt6widgets6 libqt6multimedia6 libqt6svg6 qt6-qpa-plugins qt6-translations-l10n; do
     dpkg-deb -f "$DEB" Depends | grep -q "\b$want\b" || fail "Depends lacks $want"
 done
 [ "$(dpkg-deb -f "$DEB" Maintainer)" = "KORVA-Interface team <korva-interface@example.org>" ] || fail "maintainer"

@@ -1,15 +1,22 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "app/desktop.h"
 #include "controls/checkbox.h"
 #include "controls/fontstandins.h"
 #include "controls/optionbutton.h"
 #include "controls/twips.h"
+#include "options/desktopprompts.h"
 #include "options/infotexts.h"
 #include "options/optionsdialog.h"
 #include "settings/language.h"
 #include "support/consolefixture.h"
 #include "support/controlstable.h"
+#include "support/fakes.h"
+#include "support/rows.h"
 #include "support/scenario.h"
 
+#include <QColorDialog>
+#include <QDialogButtonBox>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QtTest>
 
@@ -182,6 +189,48 @@ private slots:
         scenario.act("open", {});
         QCOMPARE(scenario.d->size(), QSize(qRound(413 * zoom), qRound(296 * zoom)));
         scenario.act("picture", QStringLiteral("options-%1").arg(zoom));
+    }
+
+    // Qt's own dialogs in the language of the settings (questions.txt): the
+    // real prompts, with the program's desktop services in place.
+    void qtDialogs_data() { dataRows(QFINDTESTDATA("questions.txt")); }
+    void qtDialogs()
+    {
+        QFETCH(QStringList, row); // name, flag at start, flag chosen, question, colour chooser
+        QLocale::setDefault(QLocale(QLocale::German, QLocale::Germany));
+        TempSettings temp;
+        temp.writeFile("[Sprache]\nGerman=" + row[1].toUtf8() + "\n");
+        Desktop desktop(temp.path(), true);
+        if (row[2] != "-")
+            Settings(temp.store()).write(SettingKey::German, row[2]);
+        const auto buttonTexts = [](QDialogButtonBox *box) {
+            QStringList texts;
+            for (QAbstractButton *button : box->buttons())
+                texts << button->text();
+            return texts.join(", ");
+        };
+        QStringList shown;
+        // Reads the dialog that shows, then closes it as Escape would.
+        const auto readAndClose = [&] {
+            QTimer::singleShot(0, [&] {
+                QDialog *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+                QVERIFY(dialog);
+                QDialogButtonBox *box = dialog->findChild<QDialogButtonBox *>();
+                QVERIFY(box);
+                const QString texts = buttonTexts(box);
+                shown << (qobject_cast<QMessageBox *>(dialog)
+                              ? texts
+                              : dialog->windowTitle() + ": " + texts);
+                dialog->reject();
+            });
+        };
+        DesktopPrompts prompts;
+        readAndClose();
+        prompts.askYesNo(nullptr, "title", "text");
+        readAndClose();
+        prompts.chooseColor(nullptr);
+        QLocale::setDefault(QLocale::c());
+        QCOMPARE(shown, QStringList({row[3], row[4]}));
     }
 };
 
