@@ -1,18 +1,52 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "console/picturestore.h"
 #include "controls/captionlabel.h"
+#include "controls/checkbox.h"
+#include "controls/optionbutton.h"
+#include "options/optionsdialog.h"
+#include "options/optionsprompts.h"
 #include "settings/languagedialog.h"
 #include "settings/settings.h"
 #include "settings/settingsfile.h"
+#include "sound/waveplayer.h"
 #include "support/consolefixture.h"
 #include "support/rows.h"
 
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QtTest>
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
 #include <utime.h>
+
+// Passes reads and writes on to the file's store and counts the writes.
+class CountingStore : public SettingsStore, public OptionsPrompts
+{
+public:
+    explicit CountingStore(SettingsStore &store) : store_(store) {}
+    QString read(const QString &section, const QString &key,
+                 const QString &defaultText) const override
+    {
+        return store_.read(section, key, defaultText);
+    }
+    using SettingsStore::write;
+    void write(const QList<Change> &changes) override
+    {
+        ++writes;
+        store_.write(changes);
+    }
+    // The colour chooser answers with the next colour.
+    std::optional<qint32> chooseColor(QWidget *) override { return colours.takeFirst(); }
+    bool askYesNo(QWidget *, const QString &, const QString &) override { return false; }
+
+    int writes = 0;
+    QList<qint32> colours;
+
+private:
+    SettingsStore &store_;
+};
 
 // The settings store, its conversions, the language flag and its dialog.
 class TstSettings : public QObject
@@ -86,6 +120,37 @@ private slots:
         store.reset();
         QCOMPARE(shape(path), row[6]);
         QCOMPARE(landed(), lands != "never");
+    }
+
+    // OK stores every value of the dialog in one write of the file, so that an
+    // end in its middle cannot leave some keys old and some new.
+    void okWritesEveryValueAtOnce()
+    {
+        TempSettings temp;
+        temp.writeFile("; mine\n[Optionen]\nAniSpeed=0\nSSaverTime=4\n");
+        CountingStore counting(temp.store());
+        Settings settings(counting);
+        RecordingSoundPlayer sound;
+        WavePlayer wave(sound, QCoreApplication::applicationDirPath());
+        ProgramState program{1, 2, 1, false};
+        PictureStore images;
+        OptionsDialog dialog({settings, program, wave, [&]() -> PictureStore & { return images; },
+                              counting, [] {}, [] {}});
+        OptionsControls &c = dialog.controls();
+        c.HScroll1->setValue(3);
+        c.HScroll2->setValue(9);
+        c.Check1->setChecked(true);
+        c.Check2->setChecked(true);
+        c.Option2->setChecked(true);
+        counting.colours = {255, 65280};
+        dialog.command1Click();
+        dialog.command2Click();
+        dialog.labelOKClick();
+        QCOMPARE(counting.writes, 1);
+        QFile file(temp.path());
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), "; mine\n[Optionen]\nAniSpeed=3\nSSaverTime=9\nAni=1\nAniDir=1\n"
+                                 "SSaver=1\nFirstBar=255\nLastBar=65280\n");
     }
 
     void outsideEditsAreSeenAtTheNextRead()
