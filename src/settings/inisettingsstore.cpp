@@ -2,10 +2,14 @@
 #include "settings/inisettingsstore.h"
 
 #include <QAbstractEventDispatcher>
+#include <QDir>
 #include <QHash>
-#include <QStandardPaths>
+
+#include <pwd.h>
+#include <unistd.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 const QString Application = QStringLiteral("KORVA-Interface");
@@ -21,14 +25,40 @@ QHash<QString, QList<SettingsStore::Change>> &unwritten()
     static QHash<QString, QList<SettingsStore::Change>> byPath;
     return byPath;
 }
+
+QString absoluteOrEmpty(const QString &path)
+{
+    return QDir::isAbsolutePath(path) ? path : QString();
+}
+
+// The home folder of the account the program runs as.
+QString accountHome()
+{
+    long size = ::sysconf(_SC_GETPW_R_SIZE_MAX);
+    std::vector<char> buffer(size > 0 ? size_t(size) : 16384);
+    struct passwd entry;
+    struct passwd *found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) != 0 || !found)
+        return {};
+    return absoluteOrEmpty(QFile::decodeName(found->pw_dir));
+}
 } // namespace
 
 IniSettingsStore::IniSettingsStore() : IniSettingsStore(defaultFilePath()) {}
 
 QString IniSettingsStore::defaultFilePath()
 {
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + "/" +
-           Application + "/" + Application + ".conf";
+    // A relative folder would depend on where the program was started.
+    QString config = absoluteOrEmpty(qEnvironmentVariable("XDG_CONFIG_HOME"));
+    if (config.isEmpty()) {
+        QString home = absoluteOrEmpty(qEnvironmentVariable("HOME"));
+        if (home.isEmpty())
+            home = accountHome();
+        if (home.isEmpty())
+            return {};
+        config = home + "/.config";
+    }
+    return QDir::cleanPath(config + "/" + Application + "/" + Application + ".conf");
 }
 
 IniSettingsStore::IniSettingsStore(const QString &filePath) : file_(filePath)

@@ -31,6 +31,9 @@ public:
     void write(const QList<Change> &changes) override;
 
     QString filePath() const { return file_.path(); }
+    // The file in the user's configuration folder: $XDG_CONFIG_HOME when it
+    // is an absolute path, else .config in the home folder ($HOME when it is
+    // absolute, else the account's home). Empty when there is no home.
     static QString defaultFilePath();
     // Values written but not on disk yet.
     int pendingWrites() const;

@@ -16,6 +16,7 @@
 #include <QScrollBar>
 #include <QtTest>
 
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -151,6 +152,30 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), "; mine\n[Optionen]\nAniSpeed=3\nSSaverTime=9\nAni=1\nAniDir=1\n"
                                  "SSaver=1\nFirstBar=255\nLastBar=65280\n");
+    }
+
+    void location_data() { dataRows(QFINDTESTDATA("location.txt")); }
+    void location()
+    {
+        QFETCH(QStringList, row); // name, XDG_CONFIG_HOME, HOME, the settings file
+        QList<std::pair<const char *, std::optional<QByteArray>>> saved;
+        for (const char *name : {"XDG_CONFIG_HOME", "HOME"})
+            saved.append({name, qEnvironmentVariableIsSet(name)
+                                    ? std::optional<QByteArray>(qgetenv(name))
+                                    : std::nullopt});
+        const auto restore = qScopeGuard([&] {
+            for (const auto &[name, value] : saved)
+                value ? qputenv(name, *value) : qunsetenv(name);
+        });
+        for (int i = 0; i < 2; ++i)
+            row[i + 1] == "unset"
+                ? qunsetenv(saved[i].first)
+                : qputenv(saved[i].first,
+                          row[i + 1] == "empty" ? QByteArray() : row[i + 1].toUtf8());
+        const struct passwd *account = ::getpwuid(::getuid());
+        QVERIFY(account);
+        QCOMPARE(IniSettingsStore::defaultFilePath(),
+                 QDir::cleanPath(row[3].replace("{account}", QFile::decodeName(account->pw_dir))));
     }
 
     void outsideEditsAreSeenAtTheNextRead()
