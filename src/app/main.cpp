@@ -72,6 +72,7 @@ static bool applyZoom(int argc, char *argv[], const StartChoices &choices)
 
 int main(int argc, char *argv[])
 {
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.korva_interface"));
     // The options are handled before the application object exists, so --help
     // and the others work without a display.
     QStringList arguments;
