@@ -37,7 +37,7 @@ void ClassicFrame::paintEvent(QPaintEvent *)
     const QRect caption = captionRect();
     painter.fillRect(caption.adjusted(-CaptionGap, 0, CaptionGap, 0),
                      palette().brush(backgroundRole()));
-    painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled,
-                                   QPalette::WindowText));
+    painter.setPen(
+        palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignLeft | Qt::TextShowMnemonic | Qt::TextSingleLine, title());
 }

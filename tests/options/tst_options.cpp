@@ -189,10 +189,10 @@ private slots:
                         inkTop = qMin(inkTop, y);
                         inkBottom = qMax(inkBottom, y);
                     }
-            const QString at = QString::asprintf("%s: caption rows %d-%d, border row %d, "
-                                                 "contents from row %d",
-                                                 qPrintable(frame->title()), inkTop, inkBottom,
-                                                 border, contents);
+            const QString at =
+                QString::asprintf("%s: caption rows %d-%d, border row %d, "
+                                  "contents from row %d",
+                                  qPrintable(frame->title()), inkTop, inkBottom, border, contents);
             QVERIFY2(inkTop < border && border < inkBottom && inkBottom < contents, qPrintable(at));
         }
         c.Check1->setFocus();
@@ -218,8 +218,8 @@ private slots:
                      right > ring.height() / 5 && top > ring.width() / 5 &&
                      bottom > ring.width() / 5,
                  qPrintable(QString::asprintf("focus cue at %d,%d %dx%d, sides %d %d %d %d",
-                                              ring.x(), ring.y(), ring.width(), ring.height(),
-                                              left, top, right, bottom)));
+                                              ring.x(), ring.y(), ring.width(), ring.height(), left,
+                                              top, right, bottom)));
     }
 };
 
