@@ -19,6 +19,10 @@ done
 [ "$(readlink "$ROOT/bin/korva-interface")" = ../lib/korva-interface/korva-interface ] ||
     fail "bin/korva-interface links elsewhere"
 gzip -t "$ROOT/share/man/man6/korva-interface.6.gz" || fail "manual page is not gzip"
+MANUAL=$(zcat "$ROOT/share/man/man6/korva-interface.6.gz" | sed 's/\\-/-/g')
+for option in $("$ROOT/bin/korva-interface" --help | grep -o -- '--[a-z][a-z-]*' | sort -u); do
+    grep -q -- "^\.B[IR]* $option\b" <<<"$MANUAL" || fail "the manual page does not list $option"
+done
 desktop-file-validate "$ROOT/share/applications/$APP.desktop" || fail "menu entry invalid"
 appstreamcli validate --no-net "$ROOT/share/metainfo/$APP.metainfo.xml" >"$WORK/appstream.log" 2>&1 ||
     fail "AppStream: $(cat "$WORK/appstream.log")"
