@@ -5,8 +5,13 @@
 #include <qdrawutil.h>
 
 namespace {
-constexpr int CaptionIndent = 8; // pixels from the frame's left to the caption
-constexpr int CaptionGap = 2;    // pixels of the border left out on either side of it
+// The border left out on either side of the caption, and the caption's
+// distance from the frame's left, follow the caption's font, so a larger
+// font keeps the same proportions.
+int captionGap(const QFontMetrics &metrics)
+{
+    return qMax(1, metrics.height() / 6);
+}
 } // namespace
 
 ClassicFrame::ClassicFrame(const QString &caption, QWidget *container)
@@ -17,8 +22,9 @@ QRect ClassicFrame::captionRect() const
 {
     const QFontMetrics metrics = fontMetrics();
     const int text = metrics.size(Qt::TextShowMnemonic, title()).width();
+    const int gap = captionGap(metrics);
     // A caption too long for the indent moves left rather than over the right side.
-    const int left = qBound(CaptionGap + 1, width() - CaptionGap - 1 - text, CaptionIndent);
+    const int left = qBound(gap + 1, width() - gap - 1 - text, 4 * gap);
     return {left, 0, text, metrics.height()};
 }
 
@@ -35,8 +41,8 @@ void ClassicFrame::paintEvent(QPaintEvent *)
     if (title().isEmpty())
         return;
     const QRect caption = captionRect();
-    painter.fillRect(caption.adjusted(-CaptionGap, 0, CaptionGap, 0),
-                     palette().brush(backgroundRole()));
+    const int gap = captionGap(fontMetrics());
+    painter.fillRect(caption.adjusted(-gap, 0, gap, 0), palette().brush(backgroundRole()));
     painter.setPen(
         palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption, Qt::AlignLeft | Qt::TextShowMnemonic | Qt::TextSingleLine, title());

@@ -12,11 +12,11 @@ class ClassicFrame : public QGroupBox
 public:
     ClassicFrame(const QString &caption, QWidget *container);
 
-    // The caption's place, in pixels of the frame.
-    QRect captionRect() const;
-    // The top line's row, in pixels of the frame.
-    int topLine() const;
-
 protected:
     void paintEvent(QPaintEvent *event) override;
+
+private:
+    // The caption's place and the top line's row, in pixels of the frame.
+    QRect captionRect() const;
+    int topLine() const;
 };
