@@ -13,7 +13,7 @@ BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-mult
 FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-liberation2 fonts-kaushanscript fonts-dejavu-core
 DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils desktop-file-utils appstream dbus-daemon \
                 weston socat x11-xserver-utils
-PACKAGE_DEBS := dpkg-dev file lintian
+PACKAGE_DEBS := dpkg-dev file lintian libxml2-utils
 BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

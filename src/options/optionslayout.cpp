@@ -10,6 +10,7 @@
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "options/classicframe.h"
 #include "options/infotexts.h"
 
 #include <QGroupBox>
@@ -214,7 +215,7 @@ QWidget *create(const Row &row, QWidget *container)
         break;
     }
     case Kind::Frame:
-        widget = new QGroupBox(row.german, container);
+        widget = new ClassicFrame(row.german, container);
         break;
     case Kind::CheckBox:
         widget = new CheckBox(container);
