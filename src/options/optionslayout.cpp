@@ -10,6 +10,7 @@
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "controls/zoomstyle.h"
 #include "options/classicframe.h"
 #include "options/infotexts.h"
 
@@ -245,8 +246,10 @@ QWidget *create(const Row &row, QWidget *container)
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(row.german);
-    if (!qobject_cast<TwipControl *>(widget))
+    if (!qobject_cast<TwipControl *>(widget)) {
+        widget->setStyle(ZoomStyle::shared());
         widget->setGeometry(Twips::toPixels(row.rect));
+    }
     widget->setObjectName(row.name);
     widget->setEnabled(row.enabled);
     widget->setVisible(row.visible);
