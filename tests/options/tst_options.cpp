@@ -16,8 +16,8 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QMessageBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <QScrollBar>
 #include <QtTest>
 
