@@ -8,11 +8,12 @@ JOBS ?= $(shell nproc)
 
 BUILD_DEBS := cmake g++ make pkg-config qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev \
               qt6-svg-dev libqt6svg6 qt6-qpa-plugins libxcb1-dev qt6-base-private-dev \
-              libxcb-screensaver0-dev libxcb-xfixes0-dev qt6-wayland
+              libxcb-screensaver0-dev libxcb-xfixes0-dev qt6-wayland \
+              qt6-translations-l10n
 FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-liberation2 fonts-kaushanscript fonts-dejavu-core
 DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils desktop-file-utils appstream dbus-daemon \
                 weston socat x11-xserver-utils xscreensaver
-PACKAGE_DEBS := dpkg-dev file lintian
+PACKAGE_DEBS := dpkg-dev file lintian libxml2-utils
 BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)

@@ -179,8 +179,14 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
         return failure(program,
                        QStringLiteral("--reset-language and --language exclude each other."));
     if (parser.isSet(resetLanguage)) {
-        LanguageReset::reset(settingsFile);
-        return finished(LanguageReset::message());
+        const std::optional<QString> failed = LanguageReset::reset(settingsFile);
+        if (!failed)
+            return finished(LanguageReset::message());
+        Outcome outcome;
+        outcome.start = false;
+        outcome.exitCode = 1;
+        outcome.error = QStringLiteral("%1: %2\n").arg(program, *failed);
+        return outcome;
     }
     if (!flag.isEmpty()) {
         IniSettingsStore store(settingsFile);

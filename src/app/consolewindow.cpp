@@ -117,11 +117,12 @@ void ConsoleWindow::centrePicture1()
 void ConsoleWindow::setFit(Fit fit)
 {
     fit_ = fit;
-    if (fit_ == Fit::Screen)
-        winId();
-    if (fit_ == Fit::Screen)
-        connect(windowHandle(), &QWindow::screenChanged, this, &ConsoleWindow::refit,
-                Qt::UniqueConnection);
+    if (fit_ != Fit::Screen)
+        return;
+    // The platform window tells of a move to another screen.
+    winId();
+    connect(windowHandle(), &QWindow::screenChanged, this, &ConsoleWindow::refit,
+            Qt::UniqueConnection);
 }
 
 void ConsoleWindow::refit()
@@ -130,7 +131,10 @@ void ConsoleWindow::refit()
         return;
     const QSizeF room = fit_ == Fit::Screen ? QSizeF(screen()->geometry().size()) : QSizeF(size());
     rezoom(Zoom::fit(room));
-    centrePicture1();
+    // A console fitted to its window fills it; one fitted to its screen is
+    // centred there when it covers it, and keeps its corner in a window.
+    if (fit_ == Fit::Window || (windowState() & Qt::WindowFullScreen))
+        centrePicture1();
 }
 
 void ConsoleWindow::rezoom(double factor)
@@ -266,8 +270,8 @@ void ConsoleWindow::resizeEvent(QResizeEvent *event)
     QWidget::resizeEvent(event);
     // The window manager decides the full-screen window's size, at a time
     // of its choosing; the artwork stays in the middle of whatever it is. A
-    // console fitted to its window is fitted anew to every size.
-    if (fit_ == Fit::Window)
+    // fitted console is fitted anew to every size.
+    if (fit_ != Fit::None)
         refit();
     else if (windowState() & Qt::WindowFullScreen)
         centrePicture1();

@@ -2,6 +2,9 @@
 #include "app/desktop.h"
 
 #include "controls/fontstandins.h"
+#include "services/sessionbusgate.h"
+#include "settings/language.h"
+#include "settings/settings.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -13,10 +16,12 @@ void Desktop::preparePlatform()
     // not, and takes about a third less processor time here.
     if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM"))
         qputenv("QT_XCB_NO_MITSHM", "1");
+    SessionBusGate::settle();
 }
 
 Desktop::Desktop(const QString &settingsFile, bool mute)
-    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile), mute_(mute)
+    : programDirectory_(QCoreApplication::applicationDirPath()), store_(settingsFile),
+      qtTexts_([this] { return !Language::english(Settings(store_)); }), mute_(mute)
 {
     FontStandIns::install();
     if (mute_)

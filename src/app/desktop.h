@@ -4,6 +4,7 @@
 #include "services/clock.h"
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
+#include "services/qttranslation.h"
 #include "services/randomsource.h"
 #include "services/services.h"
 #include "settings/inisettingsstore.h"
@@ -16,7 +17,8 @@
 class Desktop
 {
 public:
-    // Before the application object exists: settings of the platform layer.
+    // Before the application object exists: settings of the platform layer,
+    // and a session bus that does not answer put out of the program's way.
     static void preparePlatform();
 
     // A muted desktop plays through a silent player and never asks for a
@@ -30,6 +32,7 @@ public:
 private:
     QString programDirectory_;
     IniSettingsStore store_;
+    QtTranslation qtTexts_;
     SeededRandomSource random_;
     SystemClock clock_;
     QtSoundPlayer sound_;

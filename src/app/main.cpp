@@ -105,6 +105,7 @@ static int run(int argc, char *argv[], const StartChoices &choices)
 
 int main(int argc, char *argv[])
 {
+    QGuiApplication::setDesktopFileName(QStringLiteral("org.example.korva_interface"));
     // The options are handled before the application object exists, so --help
     // and the others work without a display.
     QStringList arguments;

@@ -8,7 +8,11 @@
 
 int main()
 {
-    LanguageReset::reset(IniSettingsStore::defaultFilePath());
+    const std::optional<QString> failed = LanguageReset::reset(IniSettingsStore::defaultFilePath());
+    if (failed) {
+        std::fputs(("ResetLanguage: " + *failed + "\n").toLocal8Bit().constData(), stderr);
+        return 1;
+    }
     std::fputs(LanguageReset::message().toLocal8Bit().constData(), stdout);
     return 0;
 }

@@ -23,7 +23,7 @@ public:
             return QStringLiteral("0");
         return stored_.read(section, key, defaultText);
     }
-    void write(const QString &, const QString &, const QString &) override {}
+    void write(const QList<Change> &) override {}
 
 private:
     const SettingsStore &stored_;

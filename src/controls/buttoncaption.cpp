@@ -48,18 +48,18 @@ void paint(QAbstractButton *button, Indicator indicator)
             painter.drawEllipse(box.center(), 2.5, 2.5);
         }
     }
-    if (button->hasFocus()) {
-        painter.setPen(QPen(ink, 1, Qt::DotLine));
-        painter.setBrush(Qt::NoBrush);
-        painter.drawRect(box.adjusted(-1.5, -1.5, 1.5, 1.5));
-    }
     painter.restore();
     painter.setRenderHint(QPainter::Antialiasing, false);
     painter.setPen(ink);
     const QRect text = button->rect().adjusted(int(std::lround((Side + Gap) * zoom)), 0, 0, 0);
-    painter.drawText(text,
-                     Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic,
-                     button->text());
+    const int flags = Qt::AlignLeft | Qt::AlignVCenter | Qt::TextWordWrap | Qt::TextShowMnemonic;
+    painter.drawText(text, flags, button->text());
+    // The focus cue rings the caption, as on classic buttons, inside the button.
+    if (button->hasFocus()) {
+        painter.setPen(QPen(ink, 1, Qt::DotLine));
+        const QRect ring = painter.boundingRect(text, flags, button->text()).adjusted(-2, -1, 1, 0);
+        painter.drawRect(ring.intersected(button->rect().adjusted(0, 0, -1, -1)));
+    }
 }
 
 } // namespace ButtonCaption

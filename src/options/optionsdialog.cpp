@@ -288,20 +288,23 @@ void OptionsDialog::labelOKClick()
     Settings &settings = ctx_.settings;
     ProgramState &program = ctx_.program;
     program.AniSpeed = qint16(c_.HScroll1->value());
-    settings.write(SettingKey::AniSpeed, program.AniSpeed);
     program.Ani = qint16(c_.Check1->value());
-    settings.write(SettingKey::Ani, program.Ani);
+    QList<std::pair<SettingKey, QString>> stored{
+        {SettingKey::AniSpeed, QString::number(program.AniSpeed)},
+        {SettingKey::Ani, QString::number(program.Ani)}};
     if (c_.Option1->isChecked() && !c_.Option2->isChecked()) {
         program.AniDir = 0;
-        settings.write(SettingKey::AniDir, 0);
+        stored.append({SettingKey::AniDir, QStringLiteral("0")});
     } else if (c_.Option2->isChecked() && !c_.Option1->isChecked()) {
         program.AniDir = 1;
-        settings.write(SettingKey::AniDir, 1);
+        stored.append({SettingKey::AniDir, QStringLiteral("1")});
     }
-    settings.write(SettingKey::SSaver, c_.Check2->value());
-    settings.write(SettingKey::SSaverTime, c_.HScroll2->value());
-    settings.write(SettingKey::FirstBar, NewFirstBar);
-    settings.write(SettingKey::LastBar, NewLastBar);
+    stored.append({{SettingKey::SSaver, QString::number(c_.Check2->value())},
+                   {SettingKey::SSaverTime, QString::number(c_.HScroll2->value())},
+                   {SettingKey::FirstBar, NewFirstBar},
+                   {SettingKey::LastBar, NewLastBar}});
+    // One write of the file: an end in the middle of OK leaves the old settings or the new.
+    settings.write(stored);
     ctx_.DispColorText();
     ctx_.InitColor();
     done(QDialog::Accepted);

@@ -11,6 +11,9 @@ OptionsForm::OptionsForm(const OptionsContext &context, QWidget &owner)
 template <typename Show> void OptionsForm::open(Show show)
 {
     OptionsDialog dialog(ctx_, &owner_);
+    // Made on the console's screen: a window that follows its parent to
+    // another X screen only once it is made is never drawn there.
+    dialog.setScreen(owner_.screen());
     OptionsDialog *outer = open_;
     open_ = &dialog;
     show(dialog);

@@ -10,6 +10,8 @@
 #include "controls/optionbutton.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "controls/zoomstyle.h"
+#include "options/classicframe.h"
 #include "options/infotexts.h"
 
 #include <QGroupBox>
@@ -214,7 +216,7 @@ QWidget *create(const Row &row, QWidget *container)
         break;
     }
     case Kind::Frame:
-        widget = new QGroupBox(row.german, container);
+        widget = new ClassicFrame(row.german, container);
         break;
     case Kind::CheckBox:
         widget = new CheckBox(container);
@@ -244,8 +246,10 @@ QWidget *create(const Row &row, QWidget *container)
     }
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(row.german);
-    if (!qobject_cast<TwipControl *>(widget))
+    if (!qobject_cast<TwipControl *>(widget)) {
+        widget->setStyle(ZoomStyle::shared());
         widget->setGeometry(Twips::toPixels(row.rect));
+    }
     widget->setObjectName(row.name);
     widget->setEnabled(row.enabled);
     widget->setVisible(row.visible);

@@ -3,11 +3,8 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QUrl>
 
 #include <utility>
-
-#include <unistd.h>
 
 QString SessionBusProbe::sessionAddress()
 {
@@ -24,27 +21,9 @@ QString SessionBusProbe::sessionAddress()
 void SessionBusProbe::start(const QString &address, std::function<void(bool)> done, int timeoutMs)
 {
     done_ = std::move(done);
-    // The first local-socket entry of the address: "unix:path=..." or
-    // "unix:abstract=...", values escaped with %XX.
-    QString path;
-    bool abstract = false;
     bool local = false;
-    for (const QString &entry : address.split(';', Qt::SkipEmptyParts)) {
-        if (!entry.startsWith(QLatin1String("unix:")))
-            continue;
-        local = true;
-        for (const QString &pair : entry.mid(5).split(',')) {
-            const QString key = pair.section('=', 0, 0);
-            const QString value = QUrl::fromPercentEncoding(pair.section('=', 1).toUtf8());
-            if (key == QLatin1String("path") || key == QLatin1String("abstract")) {
-                path = value;
-                abstract = key == QLatin1String("abstract");
-            }
-        }
-        if (!path.isEmpty())
-            break;
-    }
-    if (address.isEmpty() || (local && path.isEmpty())) {
+    const std::optional<BusHandshake::Socket> socket = BusHandshake::localSocket(address, &local);
+    if (address.isEmpty() || (local && !socket)) {
         finish(false);
         return;
     }
@@ -53,20 +32,26 @@ void SessionBusProbe::start(const QString &address, std::function<void(bool)> do
         return;
     }
 
-    connect(&socket_, &QLocalSocket::connected, this, [this] {
-        // The sign-in by the process's user, as a client of the bus begins it.
-        const QByteArray uid = QByteArray::number(qulonglong(::getuid())).toHex();
-        socket_.write(QByteArray(1, '\0') + "AUTH EXTERNAL " + uid + "\r\n");
+    handshake_ = BusHandshake();
+    received_.clear();
+    connect(&socket_, &QLocalSocket::connected, this,
+            [this] { socket_.write(handshake_.opening()); });
+    connect(&socket_, &QLocalSocket::readyRead, this, [this] {
+        received_ += socket_.readAll();
+        QByteArray reply;
+        const BusHandshake::Outcome outcome = handshake_.read(received_, reply);
+        if (outcome != BusHandshake::Outcome::Talking)
+            finish(outcome == BusHandshake::Outcome::Answered);
+        else
+            socket_.write(reply);
     });
-    // Whatever it says, a bus that says something answers.
-    connect(&socket_, &QLocalSocket::readyRead, this, [this] { finish(true); });
     connect(&socket_, &QLocalSocket::errorOccurred, this, [this] { finish(false); });
     timeout_.setSingleShot(true);
     connect(&timeout_, &QTimer::timeout, this, [this] { finish(false); });
     timeout_.start(timeoutMs);
-    if (abstract)
+    if (socket->abstract)
         socket_.setSocketOptions(QLocalSocket::AbstractNamespaceOption);
-    socket_.connectToServer(path);
+    socket_.connectToServer(socket->path);
 }
 
 void SessionBusProbe::finish(bool answered)

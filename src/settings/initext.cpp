@@ -88,6 +88,12 @@ void IniText::setValue(const QString &group, const QString &key, const QString &
     lines_.append({line, group, key});
 }
 
+void IniText::remove(const QString &group, const QString &key)
+{
+    values_.remove(slot(group, key));
+    lines_.removeIf([&](const Line &line) { return line.group == group && line.key == key; });
+}
+
 QByteArray IniText::bytes() const
 {
     QByteArray text;

@@ -19,6 +19,8 @@ public:
     // The value of the key in the group; the last line wins when a key repeats.
     std::optional<QString> value(const QString &group, const QString &key) const;
     void setValue(const QString &group, const QString &key, const QString &text);
+    // Takes out every line of the key in the group; the group's header stays.
+    void remove(const QString &group, const QString &key);
 
     QByteArray bytes() const;
 

@@ -7,6 +7,7 @@
 #include "controls/fontstandins.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
+#include "controls/zoomstyle.h"
 #include "settings/settings.h"
 
 #include <QPushButton>
@@ -43,6 +44,7 @@ QRadioButton *option(QWidget *dialog, const QRectF &rect, const QString &caption
     QPalette green = button->palette();
     green.setColor(QPalette::WindowText, ColorValue::toQColor(Green));
     button->setPalette(green);
+    button->setStyle(ZoomStyle::shared());
     button->setGeometry(Twips::toPixels(rect));
     return button;
 }
@@ -76,6 +78,7 @@ LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
     Befehl1 = new QPushButton(QStringLiteral("OK"), this);
     Befehl1->setGeometry(Twips::toPixels({120, 3360, 3765, 480}));
     Befehl1->setFont(Twips::zoomed(Befehl1->font()));
+    Befehl1->setStyle(ZoomStyle::shared());
     Befehl1->setDefault(true);
     Option1 = option(this, {225, 2160, 3645, 330}, QStringLiteral("&English"));
     Option2 = option(this, {240, 2730, 3645, 330}, QStringLiteral("&Deutsch"));

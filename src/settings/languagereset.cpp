@@ -2,24 +2,40 @@
 #include "settings/languagereset.h"
 
 #include "settings/settingkey.h"
-
-#include <QFileInfo>
-#include <QSettings>
+#include "settings/settingsfile.h"
 
 namespace LanguageReset {
 
-void reset(const QString &settingsFile)
+namespace {
+// The program's own writes hold the lock for a moment; one held longer is
+// not waited out.
+constexpr int LockWaitMs = 2000;
+} // namespace
+
+std::optional<QString> reset(const QString &settingsFile)
 {
-    if (!QFileInfo::exists(settingsFile))
-        return;
     const SettingKeyInfo &german = settingKeyInfo(SettingKey::German);
-    const QString key = german.section + QLatin1Char('/') + german.key;
-    QSettings settings(settingsFile, QSettings::IniFormat);
-    // Without the key nothing is written, so the file keeps its comments and order.
-    if (!settings.contains(key))
-        return;
-    settings.remove(key);
-    settings.sync();
+    const SettingsFile file(settingsFile);
+    const std::optional<QByteArray> text = file.read();
+    if (!text)
+        return QStringLiteral("The language choice is not reset: %1 is no regular file of at "
+                              "most 1 MiB that may be read.")
+            .arg(settingsFile);
+    if (!IniText(*text).value(german.section, german.key))
+        return std::nullopt;
+    switch (
+        file.update([&](IniText &ini) { ini.remove(german.section, german.key); }, LockWaitMs)) {
+    case SettingsFile::Outcome::Written:
+        return std::nullopt;
+    case SettingsFile::Outcome::Busy:
+        return QStringLiteral("The language choice is not reset: another program holds the "
+                              "settings lock %1.lock.")
+            .arg(settingsFile);
+    case SettingsFile::Outcome::Refused:
+        break;
+    }
+    return QStringLiteral("The language choice is not reset: %1 cannot be written.")
+        .arg(settingsFile);
 }
 
 QString message()

@@ -3,14 +3,18 @@
 
 #include <QString>
 
+#include <optional>
+
 // Forgetting the language choice, so the language dialog asks again at the
 // next start: the companion program and the command line both do this.
 namespace LanguageReset {
 
-// Removes only the language key of the settings file; every other key keeps
-// its value, and a missing file stays missing.
-void reset(const QString &settingsFile);
-// What the user is told afterwards.
+// Takes the language key out of the settings file through the settings
+// file's own writer: every other line stays as it was, and a file without
+// the key, or no file at all, is not written. Nothing when done, else why
+// not, one sentence.
+std::optional<QString> reset(const QString &settingsFile);
+// What the user is told when it is done.
 QString message();
 
 } // namespace LanguageReset

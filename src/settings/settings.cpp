@@ -37,3 +37,13 @@ void Settings::write(SettingKey key, int value)
 {
     write(key, QString::number(value));
 }
+
+void Settings::write(const QList<std::pair<SettingKey, QString>> &texts)
+{
+    QList<SettingsStore::Change> changes;
+    for (const auto &[key, text] : texts) {
+        const SettingKeyInfo &info = settingKeyInfo(key);
+        changes.append({info.section, info.key, text});
+    }
+    store_.write(changes);
+}

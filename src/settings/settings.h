@@ -4,7 +4,10 @@
 #include "settings/settingkey.h"
 #include "settings/settingsstore.h"
 
+#include <QList>
 #include <QtGlobal>
+
+#include <utility>
 
 // Reads and writes the eight keys through the key table, with the conversions
 // the console uses. A stored text that is not a number, or does not fit the
@@ -22,6 +25,8 @@ public:
 
     void write(SettingKey key, const QString &text);
     void write(SettingKey key, int value);
+    // Several keys in one write of the file: they land together or not at all.
+    void write(const QList<std::pair<SettingKey, QString>> &texts);
 
 private:
     SettingsStore &store_;

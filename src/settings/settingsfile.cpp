@@ -90,6 +90,8 @@ std::optional<QByteArray> SettingsFile::read() const
 
 std::optional<QString> SettingsFile::writableTarget() const
 {
+    if (path_.isEmpty())
+        return std::nullopt;
     const QByteArray name = QFile::encodeName(path_);
     struct stat info;
     if (::lstat(name.constData(), &info) != 0)
@@ -118,6 +120,9 @@ SettingsFile::Outcome SettingsFile::update(const std::function<void(IniText &)> 
     if (::lstat(QFile::encodeName(lockPath).constData(), &info) == 0 && !S_ISREG(info.st_mode))
         return Outcome::Busy;
     QLockFile lock(lockPath);
+    // Only the lock of a program that no longer runs is taken over, however
+    // old a live program's lock is.
+    lock.setStaleLockTime(0);
     if (!lock.tryLock(waitMs))
         return lock.error() == QLockFile::LockFailedError ? Outcome::Busy : Outcome::Refused;
 
@@ -130,6 +135,8 @@ SettingsFile::Outcome SettingsFile::update(const std::function<void(IniText &)> 
     // A file past the size limit would read as no settings at all: every
     // value the user set would be lost. Such a write is left undone.
     const QByteArray bytes = text.bytes();
+    if (bytes == *current)
+        return Outcome::Written;
     if (bytes.size() > MaxSize)
         return Outcome::Refused;
     QSaveFile file(*target);

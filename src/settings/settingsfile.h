@@ -14,7 +14,8 @@
 // dangling link at the path is left exactly as it is. A link to a regular
 // file stays a link: its target is rewritten. A file larger than MaxSize is
 // neither read nor replaced, and no write makes one. No call waits on the
-// file's lock unless asked to.
+// file's lock unless asked to, and a lock is never broken while the program
+// that holds it runs. An empty path is no file: nothing is read or written.
 class SettingsFile
 {
 public:
@@ -42,7 +43,8 @@ public:
     // there may not be read.
     std::optional<QByteArray> read() const;
     // Reads the file under its lock, lets edit change the text and writes it
-    // back. Waits for the lock at most waitMs milliseconds.
+    // back, unless the text stayed the same. Waits for the lock at most
+    // waitMs milliseconds.
     Outcome update(const std::function<void(IniText &)> &edit, int waitMs) const;
 
 private:

@@ -90,6 +90,24 @@ private slots:
                               QTest::currentDataTag());
     }
 
+    // A console whose window grows from a quarter to six times the area is
+    // fitted anew: it looks as one made at the new size, its pictures,
+    // captions, bars, markers and pointer shapes all drawn at the new zoom.
+    void refittedConsoleLooksAsOneMadeAtItsSize()
+    {
+        ConsoleFixture f;
+        f.window = QSize(400, 277);
+        barsRunning(f);
+        QCOMPARE(Twips::zoom(), 0.5);
+        QCOMPARE(f.c().Picture2[1]->cursor().hotSpot(), QPoint(7, 5)); // 6.5 and 4.5, rounded
+        f.console->images(); // the picture store is rezoomed too
+        f.console->resize(2000, 1385);
+        QTRY_COMPARE(Twips::zoom(), 2.5);
+        QCOMPARE(f.c().Picture2[1]->cursor().hotSpot(), QPoint(33, 23));
+        QCOMPARE(f.console->images().lcBut(1).size(), QSize(293, 105)); // 117 x 42 at 2.5
+        KORVA_COMPARE_PICTURE(References::render(f.console.get()), "console-on-2.5");
+    }
+
     // The console's design: every control as the table builds it, before
     // any setting changes it.
     void controlsLieAsDesigned()

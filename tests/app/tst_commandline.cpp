@@ -3,9 +3,15 @@
 #include "app/startchoices.h"
 #include "options/infotexts.h"
 #include "settings/inisettingsstore.h"
+#include "settings/settings.h"
 #include "support/rows.h"
 
+#include <QLockFile>
 #include <QtTest>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <utime.h>
 
 // The command line and the ResetLanguage companion, each option with the
 // settings file as it was before and as it must be after (commandline.txt).
@@ -18,6 +24,16 @@ class TstCommandLine : public QObject
     QHash<QString, QByteArray> files_; // by name; none for "-"
     const QRegularExpression Files{"^[^|]* = "};
 
+    // The file's text; "(no file)" for anything else there, never opened.
+    static QByteArray contents(const QString &path)
+    {
+        const QFileInfo info(path);
+        QFile file(path);
+        if (!info.isFile())
+            return info.exists() || info.isSymLink() ? "(no file)" : QByteArray();
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : "(unreadable)";
+    }
+
 private slots:
     void optionDoesWhatItSays_data()
     {
@@ -26,23 +42,55 @@ private slots:
     }
     void optionDoesWhatItSays()
     {
-        QFETCH(QStringList, row); // name, arguments, before, exit code, said, after
+        QFETCH(QStringList, row); // name, arguments, before, around it, exit code, said, after
         const QStringList arguments = row[1].split(' ');
+        const QString around = row[3];
+        if (around.startsWith("read-only") && ::geteuid() == 0)
+            QSKIP("root writes where the modes forbid it");
         QTemporaryDir config;
-        QFile file(config.filePath("KORVA-Interface/KORVA-Interface.conf"));
-        QDir().mkpath(QFileInfo(file).path());
+        const QString folder = config.filePath("KORVA-Interface");
+        const QString path = folder + "/KORVA-Interface.conf", lockPath = path + ".lock";
+        QDir().mkpath(folder);
+        QByteArray before = files_.value(row[2]);
+        if (around.startsWith("padded to ")) // with a comment line
+            before = before.leftJustified(around.mid(10).toInt() - 1, ';') + '\n';
+        QFile file(path);
         QVERIFY(row[2] == "-" ||
-                (file.open(QIODevice::WriteOnly) && file.write(files_.value(row[2])) >= 0));
+                (file.open(QIODevice::WriteOnly) && file.write(before) == before.size()));
         file.close();
+        const QByteArray fifo =
+            QFile::encodeName(around == "fifo" ? path : config.filePath("fifo"));
+        if (around.endsWith("fifo"))
+            QVERIFY(::mkfifo(around == "lock fifo" ? QFile::encodeName(lockPath) : fifo, 0600) ==
+                    0);
+        if (around == "link to fifo")
+            QVERIFY(QFile::link(QFile::decodeName(fifo), path));
+        if (around == "lock dir")
+            QVERIFY(QDir().mkdir(lockPath));
+        QLockFile lock(lockPath);
+        if (around.startsWith("lock held")) {
+            QVERIFY(lock.tryLock(0));
+            const struct utimbuf anHourAgo = {::time(nullptr) - 3600, ::time(nullptr) - 3600};
+            QVERIFY(around != "lock held an hour" ||
+                    ::utime(QFile::encodeName(lockPath), &anHourAgo) == 0);
+        }
+        const QString readOnly = around == "read-only file" ? path : folder;
+        if (around.startsWith("read-only"))
+            QVERIFY(::chmod(QFile::encodeName(readOnly), 0500) == 0);
+        const auto writable = qScopeGuard([&] { ::chmod(QFile::encodeName(readOnly), 0700); });
+
         // In place too, on a file of its own when the console does not start.
-        const CommandLine::Outcome outcome = CommandLine::handle(
-            arguments, row[3] == "-1" ? file.fileName() : config.filePath("other.conf"));
+        const CommandLine::Outcome outcome =
+            CommandLine::handle(arguments, row[4] == "-1" ? path : config.filePath("other.conf"));
         QString said = outcome.listScreens ? "(screens) " : "";
-        if (row[3] == "-1") {
+        std::unique_ptr<IniSettingsStore> console;
+        if (row[4] == "-1") {
             QVERIFY(outcome.start);
-            const StartChoices chosen =
-                StartChoices::resolve(outcome, IniSettingsStore(file.fileName()));
-            said += chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute);
+            const StartChoices chosen = StartChoices::resolve(outcome, IniSettingsStore(path));
+            // The console's store: the language holds at once, written or not.
+            console = std::make_unique<IniSettingsStore>(path);
+            said += chosen.screen + '|' + chosen.zoom + '|' + QString::number(chosen.mute) + '|' +
+                    Settings(*console).text(SettingKey::German);
             if (chosen.window.isValid())
                 said += QStringLiteral("|window %1x%2")
                             .arg(chosen.window.width())
@@ -61,13 +109,24 @@ private slots:
                           arguments.mid(1));
             QVERIFY(process.waitForFinished(20000));
             QCOMPARE(process.exitStatus(), QProcess::NormalExit);
-            QCOMPARE(QString::number(process.exitCode()), row[3]);
+            QCOMPARE(QString::number(process.exitCode()), row[4]);
             said += QString::fromUtf8(process.readAllStandardOutput()).section('\n', 0, 0) +
                     QString::fromUtf8(process.readAllStandardError());
         }
-        QCOMPARE(said, row[4].replace("{version}", InfoTexts::versionText()));
-        QVERIFY(!file.exists() || file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.exists() ? file.readAll() : QByteArray(), files_.value(row[5]));
+        QCOMPARE(said,
+                 row[5].replace("{version}", InfoTexts::versionText()).replace("{file}", path));
+        // A held lock is never broken, and nothing is written while it holds.
+        const QByteArray unchanged =
+            around.endsWith("to fifo") || around == "fifo" ? "(no file)" : before;
+        if (around.startsWith("lock")) {
+            QVERIFY(QFileInfo::exists(lockPath));
+            QCOMPARE(contents(path), unchanged);
+            lock.unlock();
+            QDir().rmdir(lockPath) || QFile::remove(lockPath);
+        }
+        // What waited for the lock lands as soon as it is free.
+        const QByteArray after = row[6] == "unchanged" ? unchanged : files_.value(row[6]);
+        QTRY_COMPARE(contents(path), after);
     }
 };
 

@@ -17,6 +17,20 @@ class TstScreenOptions : public QObject
 {
     Q_OBJECT
 
+    // The left screen, and the right one unless its cable is pulled.
+    static void plug(bool right)
+    {
+        QJsonArray screens{QJsonObject{{"name", "left"}, {"width", 1024}, {"height", 768}}};
+        if (right)
+            screens.append(
+                QJsonObject{{"name", "right"}, {"x", 1024}, {"width", 1920}, {"height", 1080}});
+        using Set = void (*)(const QJsonObject &, QPlatformNativeInterface *);
+        auto *native = QGuiApplication::platformNativeInterface();
+        reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"))(
+            {{"screens", screens}}, native);
+    }
+    static void unplugRight() { plug(false); }
+
 private slots:
     // The zoom factor, the screen chosen and whether a display is in reach.
     void choices_data()
@@ -62,17 +76,35 @@ private slots:
         f.console->setWindowState(Qt::WindowNoState);
         f.console->setWindowState(Qt::WindowFullScreen);
         QTRY_COMPARE(f.console->geometry(), QRect(1024, 0, 1920, 1080));
-        using Set = void (*)(const QJsonObject &, QPlatformNativeInterface *);
-        auto *native = QGuiApplication::platformNativeInterface();
-        reinterpret_cast<Set>(native->nativeResourceForIntegration("setConfiguration"))(
-            {{"screens",
-              QJsonArray{QJsonObject{{"name", "left"}, {"width", 1024}, {"height", 768}}}}},
-            native);
+        unplugRight();
         // The console covers the remaining screen, the artwork in its middle.
         QTRY_COMPARE(f.console->geometry(), QRect(0, 0, 1024, 768));
         QCOMPARE(ScreenChoice::describe(),
                  QString("  0  left          1024x768 at 0,0  primary\n"));
         QCOMPARE(f.c().Picture1->twipGeometry().center(), QPointF(1024 * 15 / 2, 768 * 15 / 2));
+    }
+
+    // A console fitted to its screen is fitted anew to the screen it moves
+    // to: 1920 x 1080 holds it at 1.95, the remaining 1024 x 768 at 1.28.
+    void fittedToTheScreenItIsOn()
+    {
+        plug(true);
+        ScreenFollower follower;
+        ConsoleFixture f;
+        f.load();
+        f.console->setScreen(ScreenChoice::find("1"));
+        f.console->setFit(ConsoleWindow::Fit::Screen);
+        f.console->refit();
+        f.console->setWindowState(Qt::WindowNoState);
+        f.console->setWindowState(Qt::WindowFullScreen);
+        QTRY_COMPARE(f.console->geometry(), QRect(1024, 0, 1920, 1080));
+        QCOMPARE(Twips::zoom(), 1080 / 554.0);
+        unplugRight();
+        QTRY_COMPARE(Twips::zoom(), 1.28);
+        QTRY_COMPARE(f.console->geometry(), QRect(0, 0, 1024, 768));
+        // The artwork in the middle of the screen's 12000 x 9000 twips at that zoom.
+        QCOMPARE(f.c().Picture1->twipGeometry().center(), QPointF(6000, 4500));
+        QCOMPARE(f.c().Picture1->geometry(), QRect(0, 29, 1024, 710));
     }
 };
 

@@ -8,6 +8,7 @@
 
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <unistd.h>
 
 // Wave playback and the event-pumping wait.
 class TstSound : public QObject
@@ -23,13 +24,12 @@ private slots:
         QTemporaryDir dir;
         const auto at = [&](const char *name) { return dir.filePath(name); };
         QVERIFY(QFile(at("1.wav")).open(QIODevice::WriteOnly) && QDir().mkdir(at("8.wav")));
-        QVERIFY(::mkfifo(QFile::encodeName(at("2.wav")), 0600) == 0 &&
-                ::mknod(QFile::encodeName(at("3.wav")), S_IFCHR | 0600, makedev(1, 3)) == 0);
+        QVERIFY(::mkfifo(QFile::encodeName(at("2.wav")), 0600) == 0);
         QVERIFY(QFile::link(at("1.wav"), at("13.wav")) && QFile::link(at("2.wav"), at("14.wav")));
         RecordingSoundPlayer player;
         WavePlayer waves(player, dir.path()),
             shipped(player, QCoreApplication::applicationDirPath());
-        for (const char *name : {"1.wav", "2.wav", "3.wav", "8.wav", "10.wav", "13.wav", "14.wav"})
+        for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav", "14.wav"})
             waves.PlayWave(name); // 10.wav is not there: silence
         waves.StopWave();
         for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
@@ -37,6 +37,24 @@ private slots:
         QCOMPARE(
             player.events.join(' '),
             "play 1.wav play 13.wav stop play 1.wav play 2.wav play 8.wav play 10.wav play 13.wav");
+    }
+
+    // A device in the wave folder, and a link to one, are passed over like a
+    // FIFO. Only root can make a device node.
+    void playWavePassesOverDevices()
+    {
+        if (::geteuid() != 0)
+            QSKIP("making a device node needs root");
+        QTemporaryDir dir;
+        const auto at = [&](const char *name) { return dir.filePath(name); };
+        QVERIFY(::mknod(QFile::encodeName(at("3.wav")), S_IFCHR | 0600, makedev(1, 3)) == 0);
+        QVERIFY(QFile(at("1.wav")).open(QIODevice::WriteOnly) &&
+                QFile::link(at("3.wav"), at("13.wav")));
+        RecordingSoundPlayer player;
+        WavePlayer waves(player, dir.path());
+        for (const char *name : {"3.wav", "1.wav", "13.wav"})
+            waves.PlayWave(name);
+        QCOMPARE(player.events.join(' '), "play 1.wav");
     }
 
     // The sound server is asked off the console's thread; once it answers,
