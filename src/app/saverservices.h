@@ -10,7 +10,9 @@
 // the user's settings are only read.
 
 // The stored settings, never written; the black screen comes by the saver's
-// own rhythm, never by the idle rule.
+// own rhythm, never by the idle rule. With no language chosen yet, the
+// console speaks the language dialog's preselected Deutsch throughout, as
+// after the dialog, rather than the captions of a choice never made.
 class ReadOnlySettingsStore : public SettingsStore
 {
 public:
@@ -21,6 +23,8 @@ public:
     {
         if (section == QLatin1String("Optionen") && key == QLatin1String("SSaver"))
             return QStringLiteral("0");
+        if (section == QLatin1String("Sprache") && key == QLatin1String("German"))
+            return stored_.read(section, key, QStringLiteral("1"));
         return stored_.read(section, key, defaultText);
     }
     void write(const QList<Change> &) override {}

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/consolelayout.h"
+#include "app/saverservices.h"
 #include "controls/fontstandins.h"
+#include "settings/captions.h"
 #include "settings/languagedialog.h"
 #include "support/consolefixture.h"
 #include "support/controlstable.h"
@@ -106,6 +108,40 @@ private slots:
         QCOMPARE(f.c().Picture2[1]->cursor().hotSpot(), QPoint(33, 23));
         QCOMPARE(f.console->images().lcBut(1).size(), QSize(293, 105)); // 117 x 42 at 2.5
         KORVA_COMPARE_PICTURE(References::render(f.console.get()), "console-on-2.5");
+    }
+
+    // As the desktop's screen saver the console reads the settings, never
+    // writes them, never asks for the language (German throughout when none
+    // is chosen) and never goes dark by the idle rule, whatever the settings
+    // say: it owns neither the pointer nor the screen.
+    void screenSaverConsoleOnlyReads()
+    {
+        ConsoleFixture f;
+        const QByteArray file = "# kept\n[Optionen]\nSSaver=1\nSSaverTime=1\nAniSpeed=2\n";
+        f.settings.writeFile(file);
+        ReadOnlySettingsStore readOnly(f.settings.store());
+        UntouchedPointer untouched;
+        UnheldScreenSaver unheld;
+        for (int n = 0; n < 77; ++n)
+            f.random.pushChoice(1, 2);
+        ConsoleWindow console({readOnly, f.random, f.clock, f.sound, f.recordingDelay, untouched,
+                               unheld, QCoreApplication::applicationDirPath()},
+                              f.program);
+        console.setAsksLanguage(false);
+        console.load();
+        QCOMPARE(f.program.AniSpeed, 2);
+        QCOMPARE(console.controls().Label15->caption(), Captions::PowerOffGerman);
+        QCOMPARE(console.controls().Label17->caption(), QString("&Optionen"));
+        console.power().label15Click();
+        console.barSettings().image2Click();
+        console.barSettings().image8Click();
+        QCOMPARE(console.controls().Label15->caption(), Captions::PowerOnGerman);
+        for (int tick = 0; tick < 600; ++tick)
+            console.blank().timer6Tick();
+        QVERIFY(!console.state().ScreenOff);
+        QFile stored(f.settings.path());
+        QVERIFY(stored.open(QIODevice::ReadOnly));
+        QCOMPARE(stored.readAll(), file);
     }
 
     // The console's design: every control as the table builds it, before
