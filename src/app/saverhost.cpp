@@ -73,9 +73,13 @@ QSize SaverHost::windowSize(quint32 window)
     return x ? sizeOf(x, window) : QSize();
 }
 
-SaverHost::SaverHost(ConsoleWindow &console, quint32 window) : console_(console), window_(window)
+SaverHost::SaverHost(ConsoleWindow &console, quint32 window) : SaverHost(console, window, Rhythm())
+{}
+
+SaverHost::SaverHost(ConsoleWindow &console, quint32 window, Rhythm rhythm)
+    : console_(console), window_(window), rhythm_(rhythm)
 {
-    blankTimer_.setInterval(BlankEvery);
+    blankTimer_.setInterval(rhythm_.every);
     connect(&blankTimer_, &QTimer::timeout, this, &SaverHost::blankCycle);
     qApp->installNativeEventFilter(this);
 }
@@ -102,9 +106,14 @@ void SaverHost::embed()
     xcb_flush(x);
 }
 
-void SaverHost::start()
+void SaverHost::startBlankCycle()
 {
     blankTimer_.start();
+}
+
+void SaverHost::start()
+{
+    startBlankCycle();
     // Each of the two runs on inside its own animation: the power switch
     // returns once the graph shows, Start only when the program ends.
     QTimer::singleShot(0, this, [this] {
@@ -119,7 +128,7 @@ void SaverHost::blankCycle()
     if (console_.state().ScreenOff)
         return;
     console_.blank().blankAtOnce();
-    QTimer::singleShot(BlankFor, this, [this] {
+    QTimer::singleShot(rhythm_.lasts, this, [this] {
         if (console_.state().ScreenOff && !console_.delay().ending())
             console_.blank().blackScreenClick();
     });

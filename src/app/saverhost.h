@@ -18,9 +18,12 @@ class SaverHost : public QObject, public QAbstractNativeEventFilter
 {
     Q_OBJECT
 public:
-    // How often the black screen comes and how long it stays.
-    static constexpr int BlankEvery = 180 * 1000;
-    static constexpr int BlankFor = 20 * 1000;
+    // How often the black screen comes and how long it stays, in ms.
+    struct Rhythm
+    {
+        int every = 180 * 1000;
+        int lasts = 20 * 1000;
+    };
 
     // The window a saver runs in: the one asked for, else the one the saver
     // daemon names in XSCREENSAVER_WINDOW, else the root window. 0 with a
@@ -30,12 +33,15 @@ public:
     static QSize windowSize(quint32 window);
 
     SaverHost(ConsoleWindow &console, quint32 window);
+    SaverHost(ConsoleWindow &console, quint32 window, Rhythm rhythm);
     ~SaverHost() override;
 
     // Puts the console into the window, before it is first shown.
     void embed();
     // Powers the console on and runs the bar graph; its black screen comes and goes.
     void start();
+    // The black screen's coming and going alone.
+    void startBlankCycle();
 
     bool nativeEventFilter(const QByteArray &type, void *message, qintptr *result) override;
 
@@ -44,5 +50,6 @@ private:
 
     ConsoleWindow &console_;
     quint32 window_;
+    Rhythm rhythm_;
     QTimer blankTimer_;
 };

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/consolelayout.h"
+#include "app/saverhost.h"
 #include "app/saverservices.h"
 #include "controls/fontstandins.h"
 #include "settings/captions.h"
@@ -142,6 +143,23 @@ private slots:
         QFile stored(f.settings.path());
         QVERIFY(stored.open(QIODevice::ReadOnly));
         QCOMPARE(stored.readAll(), file);
+    }
+
+    // As a screen saver the console goes dark in its rhythm, section by
+    // section, and comes back after its while, again and again.
+    void screenSaverBlankScreenComesAndGoes()
+    {
+        ConsoleFixture f;
+        liveConsole(f, {});
+        SaverHost saver(*f.console, 0, {300, 100});
+        saver.startBlankCycle();
+        for (int cycle = 1; cycle <= 2; ++cycle) {
+            QTRY_VERIFY(f.console->blank().showing());
+            QVERIFY(f.state().ScreenOff);
+            QVERIFY(f.sound.events.count("play 13.wav") >= cycle);
+            QTRY_VERIFY(!f.state().ScreenOff);
+            QVERIFY(!f.console->blank().showing());
+        }
     }
 
     // The console's design: every control as the table builds it, before
