@@ -163,7 +163,7 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
             program, QStringLiteral("The window's size is WxH, 1 to 16384 pixels a side, not '%1'.")
                          .arg(parser.value(window)));
     if (parser.isSet(windowIdOption) && !windowId(parser.value(windowIdOption)))
-        return failure(program, QStringLiteral("The window id is a number, not '%1'.")
+        return failure(program, QStringLiteral("The window id is a number from 1, not '%1'.")
                                     .arg(parser.value(windowIdOption)));
     // Where the console shows: one way at a time.
     const QCommandLineOption *places[] = {&zoom, &window, &root, &windowIdOption};
