@@ -1,6 +1,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 # The program as a Wayland client of weston: full screen, keys, the blank screen hiding the pointer, the
-# compositor's move, End. Weston draws into a window of a bare X server, whose input xdotool drives.
+# compositor's move, End; --zoom fit filling the output and --help listing it. Weston draws into a
+# window of a bare X server, whose input xdotool drives.
 E2E_NO_WM=1
 . "$(dirname "$0")/lib.sh"
 e2e_init "$@"
@@ -43,3 +44,10 @@ corner && [ "$WX,$WY" = "$((x + 100)),$((y + 80))" ] || fail "dragged by 100,80 
 point $((WX + 56)) $((WY + 495)) && xdotool click 1 # End
 expect_exit 15 End
 [ ! -s "$WORK/program-$RUN.log" ] || fail "the program wrote: $(cat "$WORK/program-$RUN.log")"
+# The zoom on Wayland: --zoom fit fills weston's output, and --help lists that output.
+DISPLAY= QT_QPA_PLATFORM= start --zoom fit --mute
+expect_fitted fit 0 0 "$SCREEN_W" "$SCREEN_H"
+expect_term
+DISPLAY= QT_QPA_PLATFORM= "$PROGRAM" --help >"$WORK/help.txt" 2>&1
+grep -q "^  0  .*${SCREEN_W}x$SCREEN_H at 0,0" "$WORK/help.txt" || fail "--help lists no output: $(cat "$WORK/help.txt")"
+log "ok: --help lists weston's output"
