@@ -72,6 +72,9 @@ ConsoleWindow::ConsoleWindow(const Services &services, ProgramState &program)
     connect(&Timer4, &QTimer::timeout, this, [this] { stardate_.timer4Tick(); });
     connect(&Timer5, &QTimer::timeout, this, [this] { alerts_.timer5Tick(); });
     connect(&Timer6, &QTimer::timeout, this, [this] { blank_.timer6Tick(); });
+    refitLater_.setSingleShot(true);
+    refitLater_.setInterval(250);
+    connect(&refitLater_, &QTimer::timeout, this, &ConsoleWindow::refit);
     connectClicks();
 }
 
@@ -144,7 +147,7 @@ void ConsoleWindow::rezoom(double factor)
     // A dialog shown over the console was laid out at the zoom it opened
     // with; the console follows once it is closed.
     if (QApplication::activeModalWidget()) {
-        QTimer::singleShot(250, this, &ConsoleWindow::refit);
+        refitLater_.start();
         return;
     }
     Twips::setZoom(factor);

@@ -120,5 +120,7 @@ private:
     std::unique_ptr<cCursor> Mouse;
     QRect normalGeometry_;
     Fit fit_ = Fit::None;
+    // A refit put off while a dialog shows.
+    QTimer refitLater_;
     bool asksLanguage_ = true;
 };

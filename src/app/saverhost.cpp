@@ -21,15 +21,6 @@ xcb_connection_t *connection()
     return x11 ? x11->connection() : nullptr;
 }
 
-bool exists(xcb_connection_t *x, xcb_window_t window)
-{
-    xcb_get_geometry_reply_t *reply =
-        xcb_get_geometry_reply(x, xcb_get_geometry(x, window), nullptr);
-    const bool found = reply;
-    std::free(reply);
-    return found;
-}
-
 QSize sizeOf(xcb_connection_t *x, xcb_window_t window)
 {
     xcb_get_geometry_reply_t *reply =
@@ -60,7 +51,7 @@ quint32 SaverHost::findWindow(quint32 asked, QString *reason)
     }
     if (!window)
         window = xcb_setup_roots_iterator(xcb_get_setup(x)).data->root;
-    if (!exists(x, window)) {
+    if (!sizeOf(x, window).isValid()) {
         *reason = QStringLiteral("No window 0x%1.").arg(window, 0, 16);
         return 0;
     }
