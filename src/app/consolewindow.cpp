@@ -10,6 +10,7 @@
 #include "controls/picturebox.h"
 #include "controls/shiftstate.h"
 #include "controls/twips.h"
+#include "services/delay.h"
 #include "services/randomsource.h"
 #include "services/windowmanager.h"
 #include "settings/captions.h"
@@ -17,7 +18,6 @@
 #include "settings/languagedialog.h"
 #include "settings/numbertext.h"
 #include "settings/programstate.h"
-#include "sound/delay.h"
 
 #include <QApplication>
 #include <QCloseEvent>

@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "app/services.h"
 #include "services/clock.h"
+#include "services/delay.h"
 #include "services/desktoppointer.h"
 #include "services/desktopscreensaver.h"
 #include "services/qttranslation.h"
 #include "services/randomsource.h"
-#include "services/services.h"
 #include "settings/inisettingsstore.h"
 #include "settings/programstate.h"
-#include "sound/delay.h"
 #include "sound/qtsoundplayer.h"
 #include "sound/silentsoundplayer.h"
 

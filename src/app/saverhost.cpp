@@ -3,7 +3,7 @@
 
 #include "app/commandline.h"
 #include "app/consolewindow.h"
-#include "sound/delay.h"
+#include "services/delay.h"
 
 #include <QGuiApplication>
 #include <QWindow>

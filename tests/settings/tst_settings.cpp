@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "console/picturestore.h"
 #include "controls/captionlabel.h"
 #include "controls/checkbox.h"
 #include "controls/optionbutton.h"
+#include "controls/picturestore.h"
 #include "options/optionsdialog.h"
 #include "options/optionsprompts.h"
 #include "settings/languagedialog.h"

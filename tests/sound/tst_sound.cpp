@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "sound/delay.h"
+#include "services/delay.h"
 #include "sound/qtsoundplayer.h"
 #include "sound/waveplayer.h"
 #include "support/fakes.h"

@@ -2,11 +2,11 @@
 #pragma once
 
 #include "services/clock.h"
+#include "services/delay.h"
 #include "services/pointerservice.h"
 #include "services/randomsource.h"
 #include "services/screensaverswitch.h"
 #include "settings/inisettingsstore.h"
-#include "sound/delay.h"
 #include "sound/soundplayer.h"
 
 #include <QCoreApplication>
