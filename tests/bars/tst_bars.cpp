@@ -52,7 +52,8 @@ private slots:
         f.load();
         trace_.clear();
         for (int i = 1; i <= 9; ++i)
-            trace_ << QString::asprintf("bar %d: %06x", i, f.c().PicBar[i]->backColor());
+            trace_ << "bar " + QString::number(i) + ": " +
+                          ColorValue::toQColor(f.c().PicBar[i]->backColor()).name();
         f.console->power().label15Click();
         const double top = 1 - 1e-9; // the largest step of the speed
         const int m = BarGraph::stepSizeFor(f.program.AniSpeed, 0),
