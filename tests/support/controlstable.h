@@ -15,8 +15,9 @@
 // and covered colours included, where a picture shows only what lies on top.
 inline QString controlsTable(const QWidget *window, int depth = 0)
 {
-    const QHash<int, QString> sides{
+    const QHash<int, const char *> sides{
         {Qt::AlignLeft, "left"}, {Qt::AlignRight, "right"}, {Qt::AlignHCenter, "center"}};
+    const QMetaEnum shapes = QMetaEnum::fromType<Qt::CursorShape>();
     QString out;
     for (const QObject *child : window->children()) {
         const auto *w = qobject_cast<const QWidget *>(child);
@@ -30,10 +31,9 @@ inline QString controlsTable(const QWidget *window, int depth = 0)
                               at.width(), at.height(), w->isHidden() ? " hidden" : "",
                               w->isEnabled() ? "" : " disabled");
         if (w->testAttribute(Qt::WA_SetCursor))
-            line += QString::asprintf(
-                " cursor %s, hot spot %d,%d",
-                QMetaEnum::fromType<Qt::CursorShape>().valueToKey(w->cursor().shape()),
-                w->cursor().hotSpot().x(), w->cursor().hotSpot().y());
+            line += QString::asprintf(" cursor %s, hot spot %d,%d",
+                                      shapes.valueToKey(w->cursor().shape()),
+                                      w->cursor().hotSpot().x(), w->cursor().hotSpot().y());
         if (const auto *box = qobject_cast<const PictureBox *>(w))
             line += " back " + ColorValue::toQColor(box->backColor()).name();
         if (const auto *label = qobject_cast<const CaptionLabel *>(w)) {
@@ -42,8 +42,7 @@ inline QString controlsTable(const QWidget *window, int depth = 0)
                     QString::asprintf(" %s %dpx%s%s align %s%s%s \"%s\"", qPrintable(font.family()),
                                       font.pixelSize(), font.bold() ? " bold" : "",
                                       font.italic() ? " italic" : "",
-                                      qPrintable(sides.value(label->alignment(),
-                                                             QString::number(label->alignment()))),
+                                      sides.value(int(label->alignment()), "other"),
                                       label->wordWrap() ? " wrap" : "",
                                       label->autoSize() ? " autosize" : "",
                                       qPrintable(label->caption().replace('\r', "\\r")));
