@@ -93,9 +93,7 @@ private slots:
             (f.console->barSettings().*(area == '8'   ? &BarSettings::image8Click
                                         : area == '3' ? &BarSettings::image3Click
                                                       : &BarSettings::image2Click))();
-            QFile file(f.settings.path());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            note(f, QString("Image") + area + " " + file.readAll().simplified());
+            note(f, QString("Image") + area + " " + f.settings.readFile().simplified());
         }
         QVERIFY(!f.random.exhausted());
         KORVA_COMPARE_TRACE(trace_.join('\n') + '\n', "bars-" + v.join('_'));
