@@ -140,9 +140,7 @@ private slots:
         for (int tick = 0; tick < 600; ++tick)
             console.blank().timer6Tick();
         QVERIFY(!console.state().ScreenOff);
-        QFile stored(f.settings.path());
-        QVERIFY(stored.open(QIODevice::ReadOnly));
-        QCOMPARE(stored.readAll(), file);
+        QCOMPARE(f.settings.readFile(), file);
     }
 
     // As a screen saver the console goes dark in its rhythm, section by

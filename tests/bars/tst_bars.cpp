@@ -52,7 +52,8 @@ private slots:
         f.load();
         trace_.clear();
         for (int i = 1; i <= 9; ++i)
-            trace_ << QString::asprintf("bar %d: %06x", i, f.c().PicBar[i]->backColor());
+            trace_ << "bar " + QString::number(i) + ": " +
+                          ColorValue::toQColor(f.c().PicBar[i]->backColor()).name();
         f.console->power().label15Click();
         const double top = 1 - 1e-9; // the largest step of the speed
         const int m = BarGraph::stepSizeFor(f.program.AniSpeed, 0),
@@ -92,9 +93,7 @@ private slots:
             (f.console->barSettings().*(area == '8'   ? &BarSettings::image8Click
                                         : area == '3' ? &BarSettings::image3Click
                                                       : &BarSettings::image2Click))();
-            QFile file(f.settings.path());
-            QVERIFY(file.open(QIODevice::ReadOnly));
-            note(f, QString("Image") + area + " " + file.readAll().simplified());
+            note(f, QString("Image") + area + " " + f.settings.readFile().simplified());
         }
         QVERIFY(!f.random.exhausted());
         KORVA_COMPARE_TRACE(trace_.join('\n') + '\n', "bars-" + v.join('_'));

@@ -148,10 +148,8 @@ private slots:
         dialog.command2Click();
         dialog.labelOKClick();
         QCOMPARE(counting.writes, 1);
-        QFile file(temp.path());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), "; mine\n[Optionen]\nAniSpeed=3\nSSaverTime=9\nAni=1\nAniDir=1\n"
-                                 "SSaver=1\nFirstBar=255\nLastBar=65280\n");
+        QCOMPARE(temp.readFile(), "; mine\n[Optionen]\nAniSpeed=3\nSSaverTime=9\nAni=1\nAniDir=1\n"
+                                  "SSaver=1\nFirstBar=255\nLastBar=65280\n");
     }
 
     void location_data() { dataRows(QFINDTESTDATA("location.txt")); }

@@ -16,12 +16,6 @@
 // korva_storm [--seed S] [--events N] [--files F]; a failure names its seed.
 namespace {
 
-QByteArray read(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // Next to this file, one list a line (words.txt).
 const QStringList Words = dataLines(KORVA_STORM_WORDS), Owned = Words[0].split('|'),
                   Keys = Words[1].split('|'), Numbers = Words[2].split('|');
@@ -65,7 +59,7 @@ struct Storm
         budget = until;
         inFolder = folder && QDir().mkpath(f->settings.path());
         f->settings.writeFile(text); // which a folder in its place keeps out
-        before = read(f->settings.path()).split('\n');
+        before = f->settings.readFile().split('\n');
         writable = !inFolder && QFileInfo(f->settings.path()).size() <= SettingsFile::MaxSize;
         atEnd.clear();
         // Start-up, too, draws from the storm's draws.
@@ -162,7 +156,7 @@ struct Storm
         expect(dark || shown.endsWith("11111") || shown.endsWith("00000"), "a bar section in part");
         atEnd = ending() && atEnd.isEmpty() ? shown : atEnd;
         expect(atEnd.isEmpty() || shown == atEnd, "handlers went on after the end");
-        const QList<QByteArray> now = read(f->settings.path()).split('\n');
+        const QList<QByteArray> now = f->settings.readFile().split('\n');
         expect(QFileInfo(f->settings.path()).isDir() == inFolder && (writable || now == before),
                "the settings file, or the folder in its place, was changed against the rules");
         // Every line of the file that does not hold one of the program's keys is still there.

@@ -2,7 +2,10 @@
 #pragma once
 
 #include "controls/captionlabel.h"
+#include "controls/colorvalue.h"
 #include "controls/picturebox.h"
+
+#include <QMetaEnum>
 
 // Every control of a window as built, one line each and indented under its
 // container, in stacking order (a later line lies above an earlier one): its
@@ -12,7 +15,9 @@
 // and covered colours included, where a picture shows only what lies on top.
 inline QString controlsTable(const QWidget *window, int depth = 0)
 {
-    const auto colour = [](qint32 value) { return QString::asprintf(" #%06x", value); };
+    const QHash<int, const char *> sides{
+        {Qt::AlignLeft, "left"}, {Qt::AlignRight, "right"}, {Qt::AlignHCenter, "center"}};
+    const QMetaEnum shapes = QMetaEnum::fromType<Qt::CursorShape>();
     QString out;
     for (const QObject *child : window->children()) {
         const auto *w = qobject_cast<const QWidget *>(child);
@@ -26,16 +31,18 @@ inline QString controlsTable(const QWidget *window, int depth = 0)
                               at.width(), at.height(), w->isHidden() ? " hidden" : "",
                               w->isEnabled() ? "" : " disabled");
         if (w->testAttribute(Qt::WA_SetCursor))
-            line += QString::asprintf(" cursor %d, hot spot %d,%d", w->cursor().shape(),
+            line += QString::asprintf(" cursor %s, hot spot %d,%d",
+                                      shapes.valueToKey(w->cursor().shape()),
                                       w->cursor().hotSpot().x(), w->cursor().hotSpot().y());
         if (const auto *box = qobject_cast<const PictureBox *>(w))
-            line += " back" + colour(box->backColor());
+            line += " back " + ColorValue::toQColor(box->backColor()).name();
         if (const auto *label = qobject_cast<const CaptionLabel *>(w)) {
             const QFont font = label->labelFont();
-            line += " fore" + colour(label->foreColor()) +
-                    QString::asprintf(" %s %dpx%s%s align %d%s%s \"%s\"", qPrintable(font.family()),
+            line += " fore " + ColorValue::toQColor(label->foreColor()).name() +
+                    QString::asprintf(" %s %dpx%s%s align %s%s%s \"%s\"", qPrintable(font.family()),
                                       font.pixelSize(), font.bold() ? " bold" : "",
-                                      font.italic() ? " italic" : "", int(label->alignment()),
+                                      font.italic() ? " italic" : "",
+                                      sides.value(int(label->alignment()), "other"),
                                       label->wordWrap() ? " wrap" : "",
                                       label->autoSize() ? " autosize" : "",
                                       qPrintable(label->caption().replace('\r', "\\r")));

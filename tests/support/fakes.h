@@ -106,6 +106,12 @@ public:
         if (file.open(QIODevice::WriteOnly | QIODevice::Truncate))
             file.write(content);
     }
+    // The file as it is now; empty when it cannot be read.
+    QByteArray readFile() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
     IniSettingsStore &store()
     {
         if (!store_)

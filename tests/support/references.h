@@ -3,6 +3,7 @@
 
 #include <QDir>
 #include <QImage>
+#include <QRegularExpression>
 #include <QWidget>
 
 #include <cstdlib>
@@ -29,16 +30,30 @@ inline QString beside(const QString &file)
     return KORVA_PICTURE_OUT_DIR "/" + file;
 }
 
-// An empty text when `actual` equals the reference `name`.txt; else what to compare.
-inline QString textMismatch(const QString &actual, const QString &name)
+// The reference text `name`.txt without its "#" lines, which say what the
+// other lines hold; `header` gets those at its top. Null when it cannot be read.
+inline QString referenceText(const QString &name, QString *header = nullptr)
 {
     QFile file(reference(name + ".txt"));
-    if (!updating() && file.open(QIODevice::ReadOnly) && file.readAll() == actual.toUtf8())
+    if (!file.open(QIODevice::ReadOnly))
         return QString();
-    QFile out(updating() ? file.fileName() : beside(name + "-actual.txt"));
-    if (!out.open(QIODevice::WriteOnly) || out.write(actual.toUtf8()) < 0)
+    QStringList lines = QString::fromUtf8(file.readAll()).split('\n');
+    while (header && lines.value(0).startsWith('#'))
+        *header += lines.takeFirst() + '\n';
+    return lines.filter(QRegularExpression("^(?!#)")).join('\n');
+}
+
+// An empty text when `actual` equals the reference `name`.txt; else what to
+// compare. An update keeps the reference's header.
+inline QString textMismatch(const QString &actual, const QString &name)
+{
+    QString header, want = referenceText(name, &header), path = reference(name + ".txt");
+    if (!updating() && !want.isNull() && want == actual)
+        return QString();
+    QFile out(updating() ? path : beside(name + "-actual.txt"));
+    if (!out.open(QIODevice::WriteOnly) || out.write((header + actual).toUtf8()) < 0)
         return "cannot write " + out.fileName();
-    return updating() ? QString() : "see diff -u " + file.fileName() + ' ' + out.fileName();
+    return updating() ? QString() : "see diff -u " + path + ' ' + out.fileName();
 }
 
 // Renders the widget as it would show, painting pending changes first.

@@ -11,10 +11,10 @@
 // A scenario and its record: one line per step ("> step") and per wait, with
 // what was heard since the line before and every fact of what shows that
 // changed. A reviewed record in tests/references is also the scenario's
-// script: its first line gives the settings file ("settings: " and the
-// file's lines parted by "|"), its unindented "> " lines the steps, and an
-// indented one a step taken inside the wait line just above it (the n-th wait
-// of its step).
+// script: its first line below the "#" header gives the settings file
+// ("settings: " and the file's lines parted by "|"), its unindented "> " lines
+// the steps, and an indented one a step taken inside the wait line just above
+// it (the n-th wait of its step).
 class Scenario
 {
 public:
@@ -23,10 +23,7 @@ public:
     // The settings file of the reference `name`; starts recording it.
     QByteArray settingsOf(const QString &name)
     {
-        QFile file(References::reference(name + ".txt"));
-        const QStringList lines = file.open(QIODevice::ReadOnly)
-                                      ? QString::fromUtf8(file.readAll()).split('\n')
-                                      : QStringList();
+        const QStringList lines = References::referenceText(name).split('\n');
         header_ = lines.value(0);
         QMap<int, int> lastWait; // by indent
         for (const QString &line : lines) {
