@@ -116,25 +116,83 @@ std::optional<quint32> windowId(const QString &text)
     return quint32(id);
 }
 
+namespace {
+
+// The options the program takes.
+struct Options
+{
+    QCommandLineOption help{QStringList{"h", "help"}};
+    QCommandLineOption version{QStringList{"v", "version"}};
+    QCommandLineOption resetLanguage{QStringLiteral("reset-language")};
+    QCommandLineOption language{QStringLiteral("language"), QString(), QStringLiteral("de|en")};
+    QCommandLineOption screen{QStringLiteral("screen"), QString(), QStringLiteral("N|NAME")};
+    QCommandLineOption zoom{QStringLiteral("zoom"), QString(), QStringLiteral("fit|F")};
+    QCommandLineOption mute{QStringLiteral("mute")};
+    QCommandLineOption window{QStringLiteral("window"), QString(), QStringLiteral("WxH")};
+    QCommandLineOption root{QStringLiteral("root")};
+    QCommandLineOption windowId{QStringLiteral("window-id"), QString(), QStringLiteral("ID")};
+};
+
+// Why the options given cannot be taken, or an empty text when they can.
+QString refusal(const QCommandLineParser &parser, const Options &o)
+{
+    const QString value = parser.value(o.language);
+    if (parser.isSet(o.language) && languageFlag(value).isEmpty())
+        return QStringLiteral("The language is de or en, not '%1'.").arg(value);
+    if (parser.isSet(o.zoom) && !Zoom::valid(parser.value(o.zoom)))
+        return QStringLiteral("The zoom is fit or a number from 0.25 to 4, not '%1'.")
+            .arg(parser.value(o.zoom));
+    if (parser.isSet(o.window) && !windowSize(parser.value(o.window)).isValid())
+        return QStringLiteral("The window's size is WxH, 1 to 16384 pixels a side, not '%1'.")
+            .arg(parser.value(o.window));
+    if (parser.isSet(o.windowId) && !windowId(parser.value(o.windowId)))
+        return QStringLiteral("The window id is a number from 1, not '%1'.")
+            .arg(parser.value(o.windowId));
+    // Where the console shows: one way at a time.
+    const QCommandLineOption *places[] = {&o.zoom, &o.window, &o.root, &o.windowId};
+    for (size_t i = 0; i < std::size(places); ++i)
+        for (size_t j = i + 1; j < std::size(places); ++j)
+            if (parser.isSet(*places[i]) && parser.isSet(*places[j]))
+                return QStringLiteral("--%1 and --%2 exclude each other.")
+                    .arg(places[i]->names().constFirst(), places[j]->names().constFirst());
+    if (parser.isSet(o.screen) && parser.value(o.screen).isEmpty())
+        return QStringLiteral("The screen is a number or a name.");
+    if (parser.isSet(o.resetLanguage) && parser.isSet(o.language))
+        return QStringLiteral("--reset-language and --language exclude each other.");
+    return QString();
+}
+
+// The console's start as the options ask, after a language given is stored.
+Outcome start(const QCommandLineParser &parser, const Options &o, const QString &settingsFile)
+{
+    const QString flag = languageFlag(parser.value(o.language));
+    if (!flag.isEmpty()) {
+        IniSettingsStore store(settingsFile);
+        Settings(store).write(SettingKey::German, flag);
+    }
+    Outcome outcome;
+    outcome.screen = parser.value(o.screen);
+    outcome.zoom = parser.value(o.zoom);
+    outcome.mute = parser.isSet(o.mute);
+    if (parser.isSet(o.window))
+        outcome.window = windowSize(parser.value(o.window));
+    if (parser.isSet(o.root))
+        outcome.saverWindow = 0;
+    if (parser.isSet(o.windowId))
+        outcome.saverWindow = windowId(parser.value(o.windowId));
+    return outcome;
+}
+
+} // namespace
+
 Outcome handle(const QStringList &arguments, const QString &settingsFile)
 {
     const QString program = arguments.isEmpty() ? QStringLiteral("korva-interface")
                                                 : QFileInfo(arguments[0]).fileName();
-    const QCommandLineOption help(QStringList{"h", "help"});
-    const QCommandLineOption version(QStringList{"v", "version"});
-    const QCommandLineOption resetLanguage(QStringLiteral("reset-language"));
-    const QCommandLineOption language(QStringLiteral("language"), QString(),
-                                      QStringLiteral("de|en"));
-    const QCommandLineOption screen(QStringLiteral("screen"), QString(), QStringLiteral("N|NAME"));
-    const QCommandLineOption zoom(QStringLiteral("zoom"), QString(), QStringLiteral("fit|F"));
-    const QCommandLineOption mute(QStringLiteral("mute"));
-    const QCommandLineOption window(QStringLiteral("window"), QString(), QStringLiteral("WxH"));
-    const QCommandLineOption root(QStringLiteral("root"));
-    const QCommandLineOption windowIdOption(QStringLiteral("window-id"), QString(),
-                                            QStringLiteral("ID"));
+    const Options o;
     QCommandLineParser parser;
-    parser.addOptions(
-        {help, version, resetLanguage, language, screen, zoom, mute, window, root, windowIdOption});
+    parser.addOptions({o.help, o.version, o.resetLanguage, o.language, o.screen, o.zoom, o.mute,
+                       o.window, o.root, o.windowId});
     if (!parser.parse(withWindowSize(arguments)))
         return failure(program, parser.errorText());
     if (!parser.positionalArguments().isEmpty())
@@ -142,43 +200,16 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
             program,
             QStringLiteral("Unexpected argument '%1'.").arg(parser.positionalArguments().first()));
 
-    if (parser.isSet(help)) {
+    if (parser.isSet(o.help)) {
         Outcome outcome = finished(Help.arg(program));
         outcome.listScreens = true;
         return outcome;
     }
-    if (parser.isSet(version))
+    if (parser.isSet(o.version))
         return finished(QStringLiteral("KORVA-Interface %1\n").arg(InfoTexts::versionText()));
-    const QString flag = languageFlag(parser.value(language));
-    if (parser.isSet(language) && flag.isEmpty())
-        return failure(
-            program,
-            QStringLiteral("The language is de or en, not '%1'.").arg(parser.value(language)));
-    if (parser.isSet(zoom) && !Zoom::valid(parser.value(zoom)))
-        return failure(program,
-                       QStringLiteral("The zoom is fit or a number from 0.25 to 4, not '%1'.")
-                           .arg(parser.value(zoom)));
-    if (parser.isSet(window) && !windowSize(parser.value(window)).isValid())
-        return failure(
-            program, QStringLiteral("The window's size is WxH, 1 to 16384 pixels a side, not '%1'.")
-                         .arg(parser.value(window)));
-    if (parser.isSet(windowIdOption) && !windowId(parser.value(windowIdOption)))
-        return failure(program, QStringLiteral("The window id is a number from 1, not '%1'.")
-                                    .arg(parser.value(windowIdOption)));
-    // Where the console shows: one way at a time.
-    const QCommandLineOption *places[] = {&zoom, &window, &root, &windowIdOption};
-    for (size_t i = 0; i < std::size(places); ++i)
-        for (size_t j = i + 1; j < std::size(places); ++j)
-            if (parser.isSet(*places[i]) && parser.isSet(*places[j]))
-                return failure(program, QStringLiteral("--%1 and --%2 exclude each other.")
-                                            .arg(places[i]->names().constFirst(),
-                                                 places[j]->names().constFirst()));
-    if (parser.isSet(screen) && parser.value(screen).isEmpty())
-        return failure(program, QStringLiteral("The screen is a number or a name."));
-    if (parser.isSet(resetLanguage) && parser.isSet(language))
-        return failure(program,
-                       QStringLiteral("--reset-language and --language exclude each other."));
-    if (parser.isSet(resetLanguage)) {
+    if (const QString why = refusal(parser, o); !why.isEmpty())
+        return failure(program, why);
+    if (parser.isSet(o.resetLanguage)) {
         const std::optional<QString> failed = LanguageReset::reset(settingsFile);
         if (!failed)
             return finished(LanguageReset::message());
@@ -188,21 +219,7 @@ Outcome handle(const QStringList &arguments, const QString &settingsFile)
         outcome.error = QStringLiteral("%1: %2\n").arg(program, *failed);
         return outcome;
     }
-    if (!flag.isEmpty()) {
-        IniSettingsStore store(settingsFile);
-        Settings(store).write(SettingKey::German, flag);
-    }
-    Outcome outcome;
-    outcome.screen = parser.value(screen);
-    outcome.zoom = parser.value(zoom);
-    outcome.mute = parser.isSet(mute);
-    if (parser.isSet(window))
-        outcome.window = windowSize(parser.value(window));
-    if (parser.isSet(root))
-        outcome.saverWindow = 0;
-    if (parser.isSet(windowIdOption))
-        outcome.saverWindow = windowId(parser.value(windowIdOption));
-    return outcome;
+    return start(parser, o, settingsFile);
 }
 
 } // namespace CommandLine

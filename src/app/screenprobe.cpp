@@ -19,7 +19,7 @@ void quiet(QtMsgType, const QMessageLogContext &, const QString &) {}
 
 QString ScreenProbe::platform()
 {
-    const QString asked = qEnvironmentVariable(PlatformVariable);
+    QString asked = qEnvironmentVariable(PlatformVariable);
     if (!asked.isEmpty())
         return asked;
     if (qEnvironmentVariableIsEmpty("DISPLAY") && !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))

@@ -76,7 +76,7 @@ QPixmap picture(const QString &name)
     const auto found = c.pictures.constFind(name);
     if (found != c.pictures.constEnd())
         return *found;
-    const QPixmap made = render(name);
+    QPixmap made = render(name);
     c.pictures.insert(name, made);
     if (!made.isNull())
         c.names.insert(made.cacheKey(), name);

@@ -25,7 +25,9 @@ void paint(QAbstractButton *button, Indicator indicator)
     // The indicator is drawn at zoom 1 and scaled with the rest of the dialog.
     const double zoom = Twips::zoom();
     painter.save();
-    painter.translate(0, (button->height() - int(std::lround(Side * zoom))) / 2);
+    // The indicator sits on a whole pixel, so its lines stay sharp.
+    const int top = (button->height() - int(std::lround(Side * zoom))) / 2;
+    painter.translate(0, top);
     painter.scale(zoom, zoom);
     const QRectF box(0.5, 0.5, Side - 1, Side - 1);
     painter.setPen(QPen(ink, 1));

@@ -19,7 +19,7 @@
 class SettingsFile
 {
 public:
-    static constexpr qint64 MaxSize = 1024 * 1024;
+    static constexpr qint64 MaxSize = qint64(1024) * 1024;
 
     enum class Outcome {
         Written, // on disk, synced, before the call returned
