@@ -284,7 +284,7 @@ void OptionsDialog::labelOKClick()
         }
         return;
     }
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     Settings &settings = ctx_.settings;
     ProgramState &program = ctx_.program;
     program.AniSpeed = qint16(c_.HScroll1->value());
@@ -312,7 +312,7 @@ void OptionsDialog::labelOKClick()
 
 void OptionsDialog::labelCancelClick()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     done(QDialog::Rejected);
 }
 
@@ -324,7 +324,7 @@ void OptionsDialog::setTitle(const QString &caption)
 
 void OptionsDialog::showInfoPage()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     setTitle(QStringLiteral("Info"));
     c_.PicInfo->show();
     c_.LabelCancel->hide();
@@ -352,7 +352,7 @@ void OptionsDialog::ExtInfo()
 
 void OptionsDialog::picture2Click()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     setTitle(english() ? QStringLiteral("Options") : QStringLiteral("Optionen"));
     c_.LabelCancel->show();
     c_.LabelOK->setTwipLeft(360);
