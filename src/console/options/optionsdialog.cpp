@@ -30,8 +30,6 @@ constexpr qint32 InfoText = ColorValue::rgb(207, 200, 255);
 constexpr qint32 AuthorText = ColorValue::rgb(144, 184, 128);
 constexpr qint32 TitleOrange = ColorValue::rgb(255, 140, 0);
 const QString TitleFont = QStringLiteral("Trek TNG Monitors");
-const QString DefaultFirstBar = QStringLiteral("16744703");
-const QString DefaultLastBar = QStringLiteral("8388863");
 
 // A stored number for a control that only takes values in [min, max]: a text
 // that is no number, or a value the control does not take, gives nothing and
@@ -268,8 +266,8 @@ void OptionsDialog::command3Click()
                                                    "Standardfarben wiederherstellen möchten."));
     if (!yes)
         return;
-    NewFirstBar = DefaultFirstBar;
-    NewLastBar = DefaultLastBar;
+    NewFirstBar = settingKeyInfo(SettingKey::FirstBar).defaultText;
+    NewLastBar = settingKeyInfo(SettingKey::LastBar).defaultText;
     activateWindow();
 }
 

@@ -5,8 +5,13 @@
 
 QString Settings::text(SettingKey key) const
 {
+    return text(store_, key);
+}
+
+QString Settings::text(const SettingsStore &store, SettingKey key)
+{
     const SettingKeyInfo &info = settingKeyInfo(key);
-    return store_.read(info.section, info.key, info.defaultText);
+    return store.read(info.section, info.key, info.defaultText);
 }
 
 double Settings::number(SettingKey key) const
