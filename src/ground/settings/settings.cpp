@@ -3,11 +3,6 @@
 
 #include "settings/numbertext.h"
 
-QString Settings::text(SettingKey key) const
-{
-    return text(store_, key);
-}
-
 QString Settings::text(const SettingsStore &store, SettingKey key)
 {
     const SettingKeyInfo &info = settingKeyInfo(key);

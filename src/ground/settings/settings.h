@@ -18,7 +18,7 @@ class Settings
 public:
     explicit Settings(SettingsStore &store) : store_(store) {}
 
-    QString text(SettingKey key) const;
+    QString text(SettingKey key) const { return text(store_, key); }
     // For a store that is only read.
     static QString text(const SettingsStore &store, SettingKey key);
     double number(SettingKey key) const;
