@@ -5,6 +5,7 @@
 #include "services/sessionbusgate.h"
 #include "settings/language.h"
 #include "settings/settings.h"
+#include "sound/waves.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -27,7 +28,7 @@ Desktop::Desktop(const QString &settingsFile, bool mute)
     if (mute_)
         return;
     QStringList waves;
-    for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
+    for (const char *name : kWaveFiles)
         waves << QDir(programDirectory_).filePath(QString::fromLatin1(name));
     sound_.start(waves);
 }

@@ -3,6 +3,7 @@
 
 #include "services/pointerservice.h"
 #include "services/screensaverswitch.h"
+#include "settings/settingkey.h"
 #include "settings/settingsstore.h"
 
 // What a console running as the desktop's screen saver is handed instead of
@@ -21,9 +22,13 @@ public:
     QString read(const QString &section, const QString &key,
                  const QString &defaultText) const override
     {
-        if (section == QLatin1String("Optionen") && key == QLatin1String("SSaver"))
+        const auto is = [&](SettingKey named) {
+            const SettingKeyInfo &info = settingKeyInfo(named);
+            return section == info.section && key == info.key;
+        };
+        if (is(SettingKey::SSaver))
             return QStringLiteral("0");
-        if (section == QLatin1String("Sprache") && key == QLatin1String("German"))
+        if (is(SettingKey::German))
             return stored_.read(section, key, QStringLiteral("1"));
         return stored_.read(section, key, defaultText);
     }

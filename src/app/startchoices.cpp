@@ -2,12 +2,11 @@
 #include "app/startchoices.h"
 
 #include "app/zoom.h"
-#include "settings/settingsstore.h"
+#include "settings/settings.h"
 
 StartChoices StartChoices::resolve(const CommandLine::Outcome &commandLine,
                                    const SettingsStore &store)
 {
-    const QString section = QStringLiteral("Optionen");
     StartChoices choices;
     choices.screen = commandLine.screen;
     choices.zoom = commandLine.zoom;
@@ -15,12 +14,11 @@ StartChoices StartChoices::resolve(const CommandLine::Outcome &commandLine,
     choices.saverWindow = commandLine.saverWindow;
     const bool fitted = choices.window.isValid() || choices.saverWindow;
     if (choices.zoom.isEmpty() && !fitted) {
-        const QString stored = store.read(section, QStringLiteral("Zoom"), QString()).trimmed();
+        const QString stored = Settings::text(store, SettingKey::Zoom).trimmed();
         if (Zoom::valid(stored))
             choices.zoom = stored;
     }
-    choices.mute =
-        commandLine.mute || choices.saverWindow ||
-        store.read(section, QStringLiteral("Mute"), QString()).trimmed() == QLatin1String("1");
+    choices.mute = commandLine.mute || choices.saverWindow ||
+                   Settings::text(store, SettingKey::Mute).trimmed() == QLatin1String("1");
     return choices;
 }

@@ -25,15 +25,19 @@ private slots:
         const auto at = [&](const char *name) { return dir.filePath(name); };
         QVERIFY(QFile(at("1.wav")).open(QIODevice::WriteOnly) && QDir().mkdir(at("8.wav")));
         QVERIFY(::mkfifo(QFile::encodeName(at("2.wav")), 0600) == 0);
-        QVERIFY(QFile::link(at("1.wav"), at("13.wav")) && QFile::link(at("2.wav"), at("14.wav")));
+        QVERIFY(QFile::link(at("1.wav"), at("13.wav")) && QFile::link(at("2.wav"), at("10.wav")));
         RecordingSoundPlayer player;
-        WavePlayer waves(player, dir.path()),
+        WavePlayer waves(player, dir.path()), missing(player, dir.filePath("none")),
             shipped(player, QCoreApplication::applicationDirPath());
-        for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav", "14.wav"})
-            waves.PlayWave(name); // 10.wav is not there: silence
+        const Wave all[] = {Wave::Button, Wave::Minimise, Wave::PowerUp, Wave::PowerDown,
+                            Wave::BlackScreen};
+        for (Wave wave : all) {
+            waves.PlayWave(wave);
+            missing.PlayWave(wave); // no such folder: silence
+        }
         waves.StopWave();
-        for (const char *name : {"1.wav", "2.wav", "8.wav", "10.wav", "13.wav"})
-            shipped.PlayWave(name);
+        for (Wave wave : all)
+            shipped.PlayWave(wave);
         QCOMPARE(
             player.events.join(' '),
             "play 1.wav play 13.wav stop play 1.wav play 2.wav play 8.wav play 10.wav play 13.wav");
@@ -47,13 +51,13 @@ private slots:
             QSKIP("making a device node needs root");
         QTemporaryDir dir;
         const auto at = [&](const char *name) { return dir.filePath(name); };
-        QVERIFY(::mknod(QFile::encodeName(at("3.wav")), S_IFCHR | 0600, makedev(1, 3)) == 0);
+        QVERIFY(::mknod(QFile::encodeName(at("8.wav")), S_IFCHR | 0600, makedev(1, 3)) == 0);
         QVERIFY(QFile(at("1.wav")).open(QIODevice::WriteOnly) &&
-                QFile::link(at("3.wav"), at("13.wav")));
+                QFile::link(at("8.wav"), at("13.wav")));
         RecordingSoundPlayer player;
         WavePlayer waves(player, dir.path());
-        for (const char *name : {"3.wav", "1.wav", "13.wav"})
-            waves.PlayWave(name);
+        for (Wave wave : {Wave::PowerUp, Wave::Button, Wave::BlackScreen})
+            waves.PlayWave(wave);
         QCOMPARE(player.events.join(' '), "play 1.wav");
     }
 

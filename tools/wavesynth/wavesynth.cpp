@@ -7,6 +7,8 @@
 // envelopes, so no binary audio has to be kept in the source tree. Output is
 // 16-bit mono PCM at 22050 Hz and is byte-identical on every run and platform.
 
+#include "sound/waves.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -24,7 +26,7 @@ constexpr double kPi = 3.14159265358979323846;
 constexpr double kPeakDbfs = -6.0;
 
 using Samples = std::vector<double>;
-using Wave = double (*)(double phase);
+using Waveform = double (*)(double phase);
 
 std::size_t sampleCount(double seconds)
 {
@@ -49,7 +51,7 @@ double softSquare(double phase)
 
 // An oscillator whose pitch glides exponentially from f0 to f1, which the ear
 // hears as an even slide. The phase is accumulated so the glide has no jumps.
-Samples sweep(double f0, double f1, double seconds, Wave wave = sine)
+Samples sweep(double f0, double f1, double seconds, Waveform wave = sine)
 {
     const std::size_t n = sampleCount(seconds);
     Samples out(n);
@@ -63,7 +65,7 @@ Samples sweep(double f0, double f1, double seconds, Wave wave = sine)
     return out;
 }
 
-Samples tone(double freq, double seconds, Wave wave = sine)
+Samples tone(double freq, double seconds, Waveform wave = sine)
 {
     return sweep(freq, freq, seconds, wave);
 }
@@ -139,7 +141,7 @@ void normalise(Samples &s)
 }
 
 // A tone with a quick fade-in and the given fade-out: a single beep.
-Samples note(double freq, double seconds, double release, Wave wave = sine)
+Samples note(double freq, double seconds, double release, Waveform wave = sine)
 {
     Samples s = tone(freq, seconds, wave);
     envelope(s, 0.005, release);
@@ -156,7 +158,7 @@ Samples partial(double freq, double seconds, double ringSeconds)
 
 // ---- Recipes ---------------------------------------------------------------
 
-// 1.wav: ordinary button chirp - two short beeps, the second a fifth higher.
+// A button's chirp: two short beeps, the second a fifth higher.
 Samples buttonChirp()
 {
     Samples out;
@@ -165,7 +167,7 @@ Samples buttonChirp()
     return out;
 }
 
-// 2.wav: minimise - a quick downward swoop with a breath of air behind it.
+// Minimising: a quick downward swoop with a breath of air behind it.
 Samples minimiseSwoop()
 {
     const double length = 0.3;
@@ -180,7 +182,7 @@ Samples minimiseSwoop()
     return out;
 }
 
-// 8.wav: bar graph power-up - a rising C major arpeggio over a soft upward
+// The bar graph's power-up: a rising C major arpeggio over a soft upward
 // glide; the top note rings on.
 Samples powerUpArpeggio()
 {
@@ -198,7 +200,7 @@ Samples powerUpArpeggio()
     return out;
 }
 
-// 10.wav: power-down - a long falling sweep over a low hum, both fading away.
+// Power-down: a long falling sweep over a low hum, both fading away.
 Samples powerDownSweep()
 {
     const double length = 1.0;
@@ -217,7 +219,7 @@ Samples powerDownSweep()
     return out;
 }
 
-// 13.wav: black screen - a soft low chime: a 220 Hz bell whose upper partials
+// The black screen's soft low chime: a 220 Hz bell whose upper partials
 // die away sooner than the fundamental, with a slow fade.
 Samples blackScreenChime()
 {
@@ -276,7 +278,7 @@ bool writeWav(const std::filesystem::path &path, const Samples &samples)
 
 struct Sound
 {
-    const char *fileName;
+    Wave wave;
     Samples (*make)();
 };
 
@@ -299,13 +301,14 @@ int main(int argc, char *argv[])
     }
 
     const Sound sounds[] = {
-        {"1.wav", buttonChirp},     {"2.wav", minimiseSwoop},     {"8.wav", powerUpArpeggio},
-        {"10.wav", powerDownSweep}, {"13.wav", blackScreenChime},
+        {Wave::Button, buttonChirp},           {Wave::Minimise, minimiseSwoop},
+        {Wave::PowerUp, powerUpArpeggio},      {Wave::PowerDown, powerDownSweep},
+        {Wave::BlackScreen, blackScreenChime},
     };
     for (const Sound &sound : sounds) {
         Samples samples = sound.make();
         normalise(samples);
-        const std::filesystem::path path = outDir / sound.fileName;
+        const std::filesystem::path path = outDir / waveFile(sound.wave);
         if (!writeWav(path, samples)) {
             std::cerr << "wavesynth: cannot write " << path.string() << '\n';
             return 1;

@@ -41,10 +41,10 @@ void BarGraph::label12Click()
         // The running loop finishes its movement and ends at its next cycle.
         state_.BarsRunning = false;
         c_.Label12->setCaption(Captions::Start);
-        wave_.PlayWave(QStringLiteral("1.wav"));
+        wave_.PlayWave(Wave::Button);
         return;
     }
-    wave_.PlayWave(state_.BarsStarted ? QStringLiteral("1.wav") : QStringLiteral("8.wav"));
+    wave_.PlayWave(state_.BarsStarted ? Wave::Button : Wave::PowerUp);
     state_.BarsRunning = true;
     c_.Label12->setCaption(Captions::Stop);
     state_.BarsStarted = true;
@@ -119,15 +119,15 @@ void BarGraph::label16Click()
 {
     if (c_.Label12->caption() == Captions::Stop) {
         state_.BarsRunning = false;
-        wave_.PlayWave(QStringLiteral("10.wav"));
+        wave_.PlayWave(Wave::PowerDown);
         if (!CollapseBars())
             return;
         // The loop this click interrupted goes on from the empty bars.
         state_.BarsRunning = true;
-        wave_.PlayWave(QStringLiteral("8.wav"));
+        wave_.PlayWave(Wave::PowerUp);
     } else if (c_.Label12->caption() == Captions::Start) {
         state_.BarsRunning = false;
-        wave_.PlayWave(state_.BarsStarted ? QStringLiteral("10.wav") : QStringLiteral("1.wav"));
+        wave_.PlayWave(state_.BarsStarted ? Wave::PowerDown : Wave::Button);
         state_.BarsStarted = false;
         if (!CollapseBars())
             return;

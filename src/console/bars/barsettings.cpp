@@ -13,7 +13,7 @@ BarSettings::BarSettings(ProgramState &program, Settings &settings, WavePlayer &
 
 void BarSettings::image2Click()
 {
-    wave_.PlayWave(QStringLiteral("1.wav"));
+    wave_.PlayWave(Wave::Button);
     // A change of zones drops any red the old zones left.
     ramp_.DispColorText();
     ramp_.InitColor();
@@ -26,7 +26,7 @@ void BarSettings::image2Click()
 
 void BarSettings::image3Click()
 {
-    wave_.PlayWave(QStringLiteral("1.wav"));
+    wave_.PlayWave(Wave::Button);
     if (program_.Ani == 0) {
         program_.Ani = 1;
     } else if (program_.Ani == 1) {
@@ -39,7 +39,7 @@ void BarSettings::image3Click()
 
 void BarSettings::image8Click()
 {
-    wave_.PlayWave(QStringLiteral("1.wav"));
+    wave_.PlayWave(Wave::Button);
     switch (program_.AniSpeed) {
     case -1:
     case 0:

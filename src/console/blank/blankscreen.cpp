@@ -127,7 +127,7 @@ bool BlankScreen::step()
 void BlankScreen::OffLine()
 {
     ConsoleControls &c = ctx_.c;
-    ctx_.wave.PlayWave(QStringLiteral("13.wav"));
+    ctx_.wave.PlayWave(Wave::BlackScreen);
     if (!ctx_.delay.wait(Pause))
         return;
     HideMouse(ctx_.pointer);

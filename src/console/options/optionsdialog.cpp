@@ -30,8 +30,6 @@ constexpr qint32 InfoText = ColorValue::rgb(207, 200, 255);
 constexpr qint32 AuthorText = ColorValue::rgb(144, 184, 128);
 constexpr qint32 TitleOrange = ColorValue::rgb(255, 140, 0);
 const QString TitleFont = QStringLiteral("Trek TNG Monitors");
-const QString DefaultFirstBar = QStringLiteral("16744703");
-const QString DefaultLastBar = QStringLiteral("8388863");
 
 // A stored number for a control that only takes values in [min, max]: a text
 // that is no number, or a value the control does not take, gives nothing and
@@ -268,8 +266,8 @@ void OptionsDialog::command3Click()
                                                    "Standardfarben wiederherstellen möchten."));
     if (!yes)
         return;
-    NewFirstBar = DefaultFirstBar;
-    NewLastBar = DefaultLastBar;
+    NewFirstBar = settingKeyInfo(SettingKey::FirstBar).defaultText;
+    NewLastBar = settingKeyInfo(SettingKey::LastBar).defaultText;
     activateWindow();
 }
 
@@ -284,7 +282,7 @@ void OptionsDialog::labelOKClick()
         }
         return;
     }
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     Settings &settings = ctx_.settings;
     ProgramState &program = ctx_.program;
     program.AniSpeed = qint16(c_.HScroll1->value());
@@ -312,7 +310,7 @@ void OptionsDialog::labelOKClick()
 
 void OptionsDialog::labelCancelClick()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     done(QDialog::Rejected);
 }
 
@@ -324,7 +322,7 @@ void OptionsDialog::setTitle(const QString &caption)
 
 void OptionsDialog::showInfoPage()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     setTitle(QStringLiteral("Info"));
     c_.PicInfo->show();
     c_.LabelCancel->hide();
@@ -352,7 +350,7 @@ void OptionsDialog::ExtInfo()
 
 void OptionsDialog::picture2Click()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     setTitle(english() ? QStringLiteral("Options") : QStringLiteral("Optionen"));
     c_.LabelCancel->show();
     c_.LabelOK->setTwipLeft(360);

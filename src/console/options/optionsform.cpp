@@ -22,7 +22,7 @@ template <typename Show> void OptionsForm::open(Show show)
 
 void OptionsForm::label17Click()
 {
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
     open([](OptionsDialog &dialog) { dialog.exec(); });
 }
 

@@ -27,7 +27,7 @@ void PowerSwitch::powerOff()
     ConsoleControls &c = ctx_.c;
     ConsoleState &state = ctx_.state;
     state.BarsRunning = false;
-    ctx_.wave.PlayWave(state.BarsStarted ? QStringLiteral("10.wav") : QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(state.BarsStarted ? Wave::PowerDown : Wave::Button);
     state.BarsStarted = false;
     if (!ctx_.bars.CollapseBars())
         return;
@@ -48,7 +48,7 @@ void PowerSwitch::powerOn()
     showBarSection(true);
     c.Label15->setCaption(Language::germanPowerCaptions(ctx_.settings) ? Captions::PowerOnGerman
                                                                        : Captions::PowerOnEnglish);
-    ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+    ctx_.wave.PlayWave(Wave::Button);
 }
 
 void PowerSwitch::showBarSection(bool visible)
@@ -63,7 +63,7 @@ void PowerSwitch::endSequence()
 {
     ConsoleControls &c = ctx_.c;
     ctx_.state.BarsRunning = false;
-    ctx_.wave.PlayWave(QStringLiteral("10.wav"));
+    ctx_.wave.PlayWave(Wave::PowerDown);
     if (!ctx_.bars.CollapseBars())
         return;
     c.Label12->setCaption(Captions::Start);
@@ -81,7 +81,7 @@ void PowerSwitch::endSequence()
 void PowerSwitch::picture2Click(int index)
 {
     if (index == 2) {
-        ctx_.wave.PlayWave(QStringLiteral("1.wav"));
+        ctx_.wave.PlayWave(Wave::Button);
         ConsoleControls &c = ctx_.c;
         const Qt::WindowStates state = ctx_.window.windowState();
         if (!(state & (Qt::WindowMaximized | Qt::WindowMinimized | Qt::WindowFullScreen))) {
@@ -98,6 +98,6 @@ void PowerSwitch::picture2Click(int index)
 
 void PowerSwitch::minimise()
 {
-    ctx_.wave.PlayWave(QStringLiteral("2.wav"));
+    ctx_.wave.PlayWave(Wave::Minimise);
     ctx_.window.showMinimized();
 }

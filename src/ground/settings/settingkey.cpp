@@ -5,7 +5,7 @@
 
 const SettingKeyInfo &settingKeyInfo(SettingKey key)
 {
-    static const std::array<SettingKeyInfo, 8> table{{
+    static const std::array<SettingKeyInfo, 10> table{{
         {"Sprache", "German", "2"},
         {"Optionen", "AniDir", "0"},
         {"Optionen", "AniSpeed", "0"},
@@ -14,6 +14,8 @@ const SettingKeyInfo &settingKeyInfo(SettingKey key)
         {"Optionen", "LastBar", "8388863"},
         {"Optionen", "SSaver", "0"},
         {"Optionen", "SSaverTime", "4"},
+        {"Optionen", "Zoom", ""},
+        {"Optionen", "Mute", ""},
     }};
     return table[size_t(key)];
 }

@@ -3,9 +3,21 @@
 
 #include <QString>
 
-// The eight keys of the settings store. Every read of a key passes the one
-// default of this table.
-enum class SettingKey { German, AniDir, AniSpeed, Ani, FirstBar, LastBar, SSaver, SSaverTime };
+// The ten keys of the settings store. Every read of a key passes the one
+// default of this table; Zoom and Mute are only read, and an empty default
+// means not set.
+enum class SettingKey {
+    German,
+    AniDir,
+    AniSpeed,
+    Ani,
+    FirstBar,
+    LastBar,
+    SSaver,
+    SSaverTime,
+    Zoom,
+    Mute
+};
 
 struct SettingKeyInfo
 {

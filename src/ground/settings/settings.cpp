@@ -3,10 +3,10 @@
 
 #include "settings/numbertext.h"
 
-QString Settings::text(SettingKey key) const
+QString Settings::text(const SettingsStore &store, SettingKey key)
 {
     const SettingKeyInfo &info = settingKeyInfo(key);
-    return store_.read(info.section, info.key, info.defaultText);
+    return store.read(info.section, info.key, info.defaultText);
 }
 
 double Settings::number(SettingKey key) const

@@ -9,7 +9,7 @@
 
 #include <utility>
 
-// Reads and writes the eight keys through the key table, with the conversions
+// Reads and writes the keys through the key table, with the conversions
 // the console uses. A stored text that is not a number, or does not fit the
 // integer type, reads as the key's default: the program itself only ever
 // writes numbers, so anything else was edited by hand and is not trusted.
@@ -18,7 +18,9 @@ class Settings
 public:
     explicit Settings(SettingsStore &store) : store_(store) {}
 
-    QString text(SettingKey key) const;
+    QString text(SettingKey key) const { return text(store_, key); }
+    // For a store that is only read.
+    static QString text(const SettingsStore &store, SettingKey key);
     double number(SettingKey key) const;
     qint16 int16(SettingKey key) const;
     qint32 int32(SettingKey key) const;

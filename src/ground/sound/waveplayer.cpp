@@ -10,14 +10,9 @@ WavePlayer::WavePlayer(SoundPlayer &player, const QString &directory)
     : player_(player), directory_(directory)
 {}
 
-QString WavePlayer::pathOf(const QString &name) const
+void WavePlayer::PlayWave(Wave wave)
 {
-    return QDir(directory_).filePath(name);
-}
-
-void WavePlayer::PlayWave(const QString &name)
-{
-    const QString path = pathOf(name);
+    const QString path = QDir(directory_).filePath(QString::fromLatin1(waveFile(wave)));
     // Only a regular file that may be read is handed on; the test opens
     // nothing, since opening a FIFO would block.
     if (RegularFile::readable(path))

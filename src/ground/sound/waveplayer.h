@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "sound/waves.h"
+
 #include <QString>
 
 class SoundPlayer;
@@ -12,10 +14,8 @@ class WavePlayer
 public:
     WavePlayer(SoundPlayer &player, const QString &directory);
 
-    void PlayWave(const QString &name);
+    void PlayWave(Wave wave);
     void StopWave();
-
-    QString pathOf(const QString &name) const;
 
 private:
     SoundPlayer &player_;
