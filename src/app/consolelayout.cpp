@@ -39,7 +39,7 @@ struct Look
     Style style;
 };
 
-const Look Area{};              // an invisible click area
+const Look Area{};                // an invisible click area
 const Look HandArea{0, {}, Hand}; // the same under the hand pointer
 
 struct Row
@@ -64,11 +64,16 @@ struct LabelFont
 LabelFont fontOf(Style style)
 {
     switch (style) {
-    case PanelRight: return {"TrekCon2", 10.5, false, Qt::AlignRight};
-    case PanelLeft: return {"TrekCon2", 10.5, false, Qt::AlignLeft};
-    case Stardate: return {"Trek TNG Monitors", 24, false, Qt::AlignHCenter};
-    case Federation: return {"Federation", 26.25, true, Qt::AlignHCenter};
-    default: return {"Arial", 9.75, false, Qt::AlignRight}; // the left column's captions
+    case PanelRight:
+        return {"TrekCon2", 10.5, false, Qt::AlignRight};
+    case PanelLeft:
+        return {"TrekCon2", 10.5, false, Qt::AlignLeft};
+    case Stardate:
+        return {"Trek TNG Monitors", 24, false, Qt::AlignHCenter};
+    case Federation:
+        return {"Federation", 26.25, true, Qt::AlignHCenter};
+    default:
+        return {"Arial", 9.75, false, Qt::AlignRight}; // the left column's captions
     }
 }
 
@@ -131,7 +136,6 @@ QVector<Row> makeTable()
         {4, 1635, 420, rgb(128, 255, 255)}, {5, 2100, 430, rgb(192, 0, 192)}, {6, 2580, 420, rgb(128, 0, 128)},
         {3, 1170, 420, rgb(128, 128, 0)}, {2, 705, 420, rgb(128, 128, 0)},   {1, 240, 420, rgb(128, 128, 0)},
     };
-    // clang-format on
     for (int p = 1; p <= 11; ++p)
         for (int i = 1; i <= 7; ++i)
             t.append({QStringLiteral("Label%1(%2)").arg(p).arg(i), Label, "PicNum",
@@ -144,8 +148,8 @@ QVector<Row> makeTable()
                   QStringLiteral("bar %1 of the bar graph").arg(bar.index)});
     for (int i = 1; i <= 9; ++i)
         t.append({QStringLiteral("Marker(%1)").arg(i - 1), Box, QStringLiteral("PicBar(%1)").arg(i),
-                  {150, 0, 105, 615}, Shown, {White},
-                  QStringLiteral("end cap of bar %1").arg(i)});
+                  {150, 0, 105, 615}, Shown, {White}, QStringLiteral("end cap of bar %1").arg(i)});
+    // clang-format on
     return t;
 }
 

@@ -8,6 +8,7 @@
 #include "controls/fontstandins.h"
 #include "controls/imagecontrol.h"
 #include "controls/optionbutton.h"
+#include "controls/pick.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
 #include "controls/zoomstyle.h"
@@ -15,13 +16,45 @@
 #include "options/infotexts.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QPushButton>
 #include <QScrollBar>
 
 namespace OptionsLayout {
 
 namespace {
+
+// The options dialog's controls as data: one row per control with its
+// container, twip rectangle, role, German caption of the layout and the
+// English caption that replaces it. Rows are in creation order: containers before
+// their contents, and within a container the later row lies on top, so
+// windowless labels and images come first.
+enum class Kind { Label, PictureBox, Image, Frame, CheckBox, OptionButton, ScrollBar, PushButton };
+
+struct Row
+{
+    QString name;
+    Kind kind = Kind::Label;
+    QString container; // "Form2" for the dialog itself
+    QRectF rect;       // twips
+    QString german;
+    QString english; // empty: the same in both languages, or set by a handler
+    QString role;
+    bool visible = true;
+    bool enabled = true;
+    QString picture;
+    qint32 backColor = 0;
+    // Labels: font, text colour, alignment; wrapped unless sized to the text.
+    QString fontFamily;
+    double fontPoints = 0;
+    bool bold = false;
+    bool italic = false;
+    qint32 foreColor = 0;
+    Qt::Alignment alignment = Qt::AlignLeft;
+    bool autoSize = false;
+    bool wrap = true;
+    // Scroll bars.
+    int min = 0, max = 0, value = 0;
+};
 
 using ColorValue::Black;
 using ColorValue::rgb;
@@ -31,22 +64,23 @@ constexpr qint32 DimCyan = rgb(0, 96, 96);
 constexpr qint32 Grey = rgb(128, 128, 128);
 
 Row control(const QString &name, Kind kind, const QString &container, QRectF rect,
-            const QString &german = {}, const QString &english = {})
+            const QString &role, const QString &german = {}, const QString &english = {})
 {
     Row row;
     row.name = name;
     row.kind = kind;
     row.container = container;
     row.rect = rect;
+    row.role = role;
     row.german = german;
     row.english = english;
     return row;
 }
 
-Row label(const QString &name, const QString &container, QRectF rect, const QString &german = {},
-          const QString &english = {})
+Row label(const QString &name, const QString &container, QRectF rect, const QString &role,
+          const QString &german = {}, const QString &english = {})
 {
-    Row row = control(name, Kind::Label, container, rect, german, english);
+    Row row = control(name, Kind::Label, container, rect, role, german, english);
     row.fontFamily = QStringLiteral("MS Sans Serif");
     row.fontPoints = 8.25;
     row.foreColor = Cyan;
@@ -75,19 +109,19 @@ Row centred(Row row)
     return row;
 }
 
-Row box(const QString &name, const QString &container, QRectF rect, qint32 back,
-        const QString &picture = {})
+Row box(const QString &name, const QString &container, QRectF rect, const QString &role,
+        qint32 back, const QString &picture = {})
 {
-    Row row = control(name, Kind::PictureBox, container, rect);
+    Row row = control(name, Kind::PictureBox, container, rect, role);
     row.backColor = back;
     row.picture = picture;
     return row;
 }
 
-Row scrollBar(const QString &name, const QString &container, QRectF rect, int min, int max,
-              int value)
+Row scrollBar(const QString &name, const QString &container, QRectF rect, const QString &role,
+              int min, int max, int value)
 {
-    Row row = control(name, Kind::ScrollBar, container, rect);
+    Row row = control(name, Kind::ScrollBar, container, rect, role);
     row.min = min;
     row.max = max;
     row.value = value;
@@ -98,68 +132,86 @@ QVector<Row> makeTable()
 {
     QVector<Row> t;
     Row title =
-        styled(centred(label("Label1", "Form2", {600, 120, 4970, 450}, "Optionen", "Options")),
+        styled(centred(label("Label1", "Form2", {600, 120, 4970, 450},
+                             "title of the dialog or its info page", "Optionen", "Options")),
                "Trek TNG Monitors", 15.75, true);
     title.foreColor = Black;
     title.wrap = false;
-    Row back = box("Picture2", "Form2", {75, 120, 450, 450}, Black, "endcap_left");
+    Row back = box("Picture2", "Form2", {75, 120, 450, 450},
+                   "left end cap: back from the info page", Black, "endcap_left");
     back.enabled = false;
-    t << title << back << box("Picture1", "Form2", {5640, 120, 450, 450}, Black, "endcap_right");
+    t << title << back
+      << box("Picture1", "Form2", {5640, 120, 450, 450}, "right end cap: opens the info page",
+             Black, "endcap_right");
 
-    t << control("Frame2", Kind::Frame, "Form2", {600, 720, 1575, 1815}, "Animationsgesch.",
-                 "Animation's")
-      << label("Label3", "Frame2", {120, 240, 1335, 855},
+    t << control("Frame2", Kind::Frame, "Form2", {600, 720, 1575, 1815}, "frame of the bar speed",
+                 "Animationsgesch.", "Animation's")
+      << label("Label3", "Frame2", {120, 240, 1335, 855}, "says what the speed scroll bar does",
                "Stellen sie hier die Animations- geschwindigkeit der Balken ein.",
                "Here you can change the Speed for the Animation's of the bars.")
-      << centred(label("Label2", "Frame2", {120, 1520, 1335, 195}))
-      << scrollBar("HScroll1", "Frame2", {120, 1200, 1335, 255}, -1, 3, 0);
+      << centred(label("Label2", "Frame2", {120, 1520, 1335, 195}, "name of the chosen bar speed"))
+      << scrollBar("HScroll1", "Frame2", {120, 1200, 1335, 255}, "bar speed, slow to fast", -1, 3,
+                   0);
 
-    t << control("Frame3", Kind::Frame, "Form2", {2280, 720, 1695, 1815}, "Balken", "Bars")
-      << control("Check1", Kind::CheckBox, "Frame3", {120, 360, 1215, 375}, "Balken rot &färben",
-                 "&Turn bars red")
+    t << control("Frame3", Kind::Frame, "Form2", {2280, 720, 1695, 1815}, "frame of the red bars",
+                 "Balken", "Bars")
+      << control("Check1", Kind::CheckBox, "Frame3", {120, 360, 1215, 375},
+                 "bars turn red in their alert zones", "Balken rot &färben", "&Turn bars red")
       << control("Option1", Kind::OptionButton, "Frame3", {120, 840, 1455, 375},
-                 "Nur im &hinteren Achtel", "Only within the l&ast eigth.")
+                 "alert zone: the last eighth", "Nur im &hinteren Achtel",
+                 "Only within the l&ast eigth.")
       << control("Option2", Kind::OptionButton, "Frame3", {120, 1320, 1455, 375},
-                 "Im hinteren &und vorderen Achtel", "Within the f&irst and last eigth.");
+                 "alert zones: the first and the last eighth", "Im hinteren &und vorderen Achtel",
+                 "Within the f&irst and last eigth.");
 
-    t << control("Frame1", Kind::Frame, "Form2", {4080, 720, 1455, 1815}, "Standby")
+    t << control("Frame1", Kind::Frame, "Form2", {4080, 720, 1455, 1815},
+                 "frame of the blank screen", "Standby")
       << control("Check2", Kind::CheckBox, "Frame1", {120, 240, 1215, 1065},
-                 "&Schwarzer Schirm mit Federations- logo nach")
-      << scrollBar("HScroll2", "Frame1", {120, 1320, 1215, 255}, 1, 10, 5);
+                 "blank screen after idle minutes", "&Schwarzer Schirm mit Federations- logo nach")
+      << scrollBar("HScroll2", "Frame1", {120, 1320, 1215, 255},
+                   "idle minutes before the blank screen", 1, 10, 5);
 
-    t << control("Frame4", Kind::Frame, "Form2", {600, 2540, 4935, 1095}, "Balkenfarbe",
-                 "Color of the bars")
-      << label("Label4", "Frame4", {120, 240, 4695, 375},
+    t << control("Frame4", Kind::Frame, "Form2", {600, 2540, 4935, 1095},
+                 "frame of the bar colours", "Balkenfarbe", "Color of the bars")
+      << label("Label4", "Frame4", {120, 240, 4695, 375}, "says what the colour buttons do",
                "Hier können sie die Farbe des ersten und letzten Balkens einstellen. Die "
                "Zwischenfarben werden automatisch berechnet.",
                "Here you can change the color of the first and last bar. The colors between them "
                "will be calculated automatically.")
-      << control("Command1", Kind::PushButton, "Frame4", {240, 720, 1335, 270}, "&Erster Balken",
-                 "&First bar")
-      << control("Command2", Kind::PushButton, "Frame4", {1800, 720, 1335, 270}, "&Letzter Balken",
-                 "&Last bar")
-      << control("Command3", Kind::PushButton, "Frame4", {3360, 720, 1335, 270}, "&Reset");
+      << control("Command1", Kind::PushButton, "Frame4", {240, 720, 1335, 270},
+                 "picks the first bar's colour", "&Erster Balken", "&First bar")
+      << control("Command2", Kind::PushButton, "Frame4", {1800, 720, 1335, 270},
+                 "picks the last bar's colour", "&Letzter Balken", "&Last bar")
+      << control("Command3", Kind::PushButton, "Frame4", {3360, 720, 1335, 270},
+                 "asks to reset the bar colours", "&Reset");
 
-    t << box("PicBut", "Form2", {240, 3720, 5655, 735}, Black)
-      << box("LabelOK", "PicBut", {360, 120, 1800, 450}, Grey)
-      << box("LabelCancel", "PicBut", {3480, 120, 1800, 450}, Grey);
+    t << box("PicBut", "Form2", {240, 3720, 5655, 735}, "strip of OK and Cancel", Black)
+      << box("LabelOK", "PicBut", {360, 120, 1800, 450}, "OK: stores the options", Grey)
+      << box("LabelCancel", "PicBut", {3480, 120, 1800, 450}, "Cancel: drops the changes", Grey);
 
     // The info page, hidden until an end cap or the console asks for it. Its
     // text colours are set when the dialog loads.
-    Row info = box("PicInfo", "Form2", {600, 720, 4935, 3015}, Black);
+    Row info = box("PicInfo", "Form2", {600, 720, 4935, 3015}, "info page", Black);
     info.visible = false;
-    Row picture = control("Image1", Kind::Image, "PicInfo", {240, 240, 1185, 780});
+    Row picture = control("Image1", Kind::Image, "PicInfo", {240, 240, 1185, 780},
+                          "console picture with the program's title");
     picture.picture = QStringLiteral("info_picture");
-    const Row description = label("lblDescription", "PicInfo", {240, 1200, 4485, 1170},
-                                  InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish());
+    const Row description =
+        label("lblDescription", "PicInfo", {240, 1200, 4485, 1170}, "what the program is",
+              InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish());
     t << info << picture
-      << sizedToText(styled(label("lblTitle", "PicInfo", {1680, 240, 2820, 300}, InfoTexts::Title),
+      << sizedToText(styled(label("lblTitle", "PicInfo", {1680, 240, 2820, 300}, "program's name",
+                                  InfoTexts::Title),
                             "Arial", 12.75, true))
-      << styled(label("lblVersion", "PicInfo", {1680, 650, 3885, 225}), "MS Sans Serif", 8.25, true)
-      << sizedToText(styled(label("Label6", "PicInfo", {1680, 840, 2820, 300}), "Arial", 6, true))
+      << styled(label("lblVersion", "PicInfo", {1680, 650, 3885, 225}, "version and build"),
+                "MS Sans Serif", 8.25, true)
+      << sizedToText(
+             styled(label("Label6", "PicInfo", {1680, 840, 2820, 300}, "credit of the graphics"),
+                    "Arial", 6, true))
       << description
-      << styled(label("Label5", "PicInfo", {240, 2400, 4485, 450}, InfoTexts::Author),
-                "Brush Script MT", 24, true, true);
+      << styled(
+             label("Label5", "PicInfo", {240, 2400, 4485, 450}, "author's name", InfoTexts::Author),
+             "Brush Script MT", 24, true, true);
     return t;
 }
 
@@ -181,7 +233,7 @@ QPalette dialogPalette(QPalette palette)
     return palette;
 }
 
-QWidget *create(const Row &row, QWidget *container)
+void create(const Row &row, QWidget *container)
 {
     QWidget *widget = nullptr;
     switch (row.kind) {
@@ -251,17 +303,10 @@ QWidget *create(const Row &row, QWidget *container)
         widget->setGeometry(Twips::toPixels(row.rect));
     }
     widget->setObjectName(row.name);
+    widget->setAccessibleDescription(row.role);
     widget->setEnabled(row.enabled);
     widget->setVisible(row.visible);
-    return widget;
 }
-
-template <typename T> T *as(const QHash<QString, QWidget *> &made, const char *name)
-{
-    return static_cast<T *>(made.value(QString::fromLatin1(name)));
-}
-
-} // namespace
 
 const QVector<Row> &rows()
 {
@@ -269,45 +314,46 @@ const QVector<Row> &rows()
     return table;
 }
 
+} // namespace
+
 OptionsControls build(QWidget *form)
 {
     form->setPalette(dialogPalette(form->palette()));
     form->setFont(Twips::zoomed(FontStandIns::font(QStringLiteral("MS Sans Serif"), 8.25)));
-    QHash<QString, QWidget *> made;
     for (const Row &row : rows())
-        made.insert(row.name, create(row, row.container == QLatin1String("Form2")
-                                              ? form
-                                              : made.value(row.container)));
+        create(row, row.container == QLatin1String("Form2")
+                        ? form
+                        : form->findChild<QWidget *>(row.container));
     OptionsControls c;
-    c.Label1 = as<CaptionLabel>(made, "Label1");
-    c.Picture1 = as<PictureBox>(made, "Picture1");
-    c.Picture2 = as<PictureBox>(made, "Picture2");
-    c.Frame1 = as<QGroupBox>(made, "Frame1");
-    c.Frame2 = as<QGroupBox>(made, "Frame2");
-    c.Frame3 = as<QGroupBox>(made, "Frame3");
-    c.Frame4 = as<QGroupBox>(made, "Frame4");
-    c.Label2 = as<CaptionLabel>(made, "Label2");
-    c.Label3 = as<CaptionLabel>(made, "Label3");
-    c.Label4 = as<CaptionLabel>(made, "Label4");
-    c.HScroll1 = as<QScrollBar>(made, "HScroll1");
-    c.HScroll2 = as<QScrollBar>(made, "HScroll2");
-    c.Check1 = as<CheckBox>(made, "Check1");
-    c.Check2 = as<CheckBox>(made, "Check2");
-    c.Option1 = as<OptionButton>(made, "Option1");
-    c.Option2 = as<OptionButton>(made, "Option2");
-    c.Command1 = as<QPushButton>(made, "Command1");
-    c.Command2 = as<QPushButton>(made, "Command2");
-    c.Command3 = as<QPushButton>(made, "Command3");
-    c.PicBut = as<PictureBox>(made, "PicBut");
-    c.LabelOK = as<PictureBox>(made, "LabelOK");
-    c.LabelCancel = as<PictureBox>(made, "LabelCancel");
-    c.PicInfo = as<PictureBox>(made, "PicInfo");
-    c.Image1 = as<ImageControl>(made, "Image1");
-    c.lblTitle = as<CaptionLabel>(made, "lblTitle");
-    c.lblVersion = as<CaptionLabel>(made, "lblVersion");
-    c.Label6 = as<CaptionLabel>(made, "Label6");
-    c.lblDescription = as<CaptionLabel>(made, "lblDescription");
-    c.Label5 = as<CaptionLabel>(made, "Label5");
+    pick(c.Label1, form, "Label1");
+    pick(c.Picture1, form, "Picture1");
+    pick(c.Picture2, form, "Picture2");
+    pick(c.Frame1, form, "Frame1");
+    pick(c.Frame2, form, "Frame2");
+    pick(c.Frame3, form, "Frame3");
+    pick(c.Frame4, form, "Frame4");
+    pick(c.Label2, form, "Label2");
+    pick(c.Label3, form, "Label3");
+    pick(c.Label4, form, "Label4");
+    pick(c.HScroll1, form, "HScroll1");
+    pick(c.HScroll2, form, "HScroll2");
+    pick(c.Check1, form, "Check1");
+    pick(c.Check2, form, "Check2");
+    pick(c.Option1, form, "Option1");
+    pick(c.Option2, form, "Option2");
+    pick(c.Command1, form, "Command1");
+    pick(c.Command2, form, "Command2");
+    pick(c.Command3, form, "Command3");
+    pick(c.PicBut, form, "PicBut");
+    pick(c.LabelOK, form, "LabelOK");
+    pick(c.LabelCancel, form, "LabelCancel");
+    pick(c.PicInfo, form, "PicInfo");
+    pick(c.Image1, form, "Image1");
+    pick(c.lblTitle, form, "lblTitle");
+    pick(c.lblVersion, form, "lblVersion");
+    pick(c.Label6, form, "Label6");
+    pick(c.lblDescription, form, "lblDescription");
+    pick(c.Label5, form, "Label5");
     return c;
 }
 
