@@ -23,39 +23,6 @@ namespace OptionsLayout {
 
 namespace {
 
-// The options dialog's controls as data: one row per control with its
-// container, twip rectangle, role, German caption of the layout and the
-// English caption that replaces it. Rows are in creation order: containers before
-// their contents, and within a container the later row lies on top, so
-// windowless labels and images come first.
-enum class Kind { Label, PictureBox, Image, Frame, CheckBox, OptionButton, ScrollBar, PushButton };
-
-struct Row
-{
-    QString name;
-    Kind kind = Kind::Label;
-    QString container; // "Form2" for the dialog itself
-    QRectF rect;       // twips
-    QString german;
-    QString english; // empty: the same in both languages, or set by a handler
-    QString role;
-    bool visible = true;
-    bool enabled = true;
-    QString picture;
-    qint32 backColor = 0;
-    // Labels: font, text colour, alignment; wrapped unless sized to the text.
-    QString fontFamily;
-    double fontPoints = 0;
-    bool bold = false;
-    bool italic = false;
-    qint32 foreColor = 0;
-    Qt::Alignment alignment = Qt::AlignLeft;
-    bool autoSize = false;
-    bool wrap = true;
-    // Scroll bars.
-    int min = 0, max = 0, value = 0;
-};
-
 using ColorValue::Black;
 using ColorValue::rgb;
 
@@ -63,156 +30,107 @@ constexpr qint32 Cyan = rgb(0, 192, 192);
 constexpr qint32 DimCyan = rgb(0, 96, 96);
 constexpr qint32 Grey = rgb(128, 128, 128);
 
-Row control(const QString &name, Kind kind, const QString &container, QRectF rect,
-            const QString &role, const QString &german = {}, const QString &english = {})
+enum class Kind { Label, Box, Image, Frame, Check, Option, Scroll, Button };
+using K = Kind;
+
+// Labels are left-aligned and wrapped unless a flag says otherwise; a label
+// sized to its text does not wrap.
+enum Flag { Bold = 1, Italic = 2, Centred = 4, NoWrap = 8, Sized = 16, Hidden = 32, Disabled = 64 };
+
+struct Look
 {
-    Row row;
-    row.name = name;
-    row.kind = kind;
-    row.container = container;
-    row.rect = rect;
-    row.role = role;
-    row.german = german;
-    row.english = english;
-    return row;
-}
+    Look(qint32 colour = 0, const QString &art = {}, double points = 0, int flags = 0, int min = 0,
+         int max = 0, int value = 0)
+        : colour(colour), art(art), points(points), flags(flags), min(min), max(max), value(value)
+    {}
+    qint32 colour; // a label's text, a picture box's back
+    QString art;   // a label's font family, a picture box's or image's picture
+    double points; // a label's font size
+    int flags;
+    int min, max, value; // a scroll bar's range and start
+};
 
-Row label(const QString &name, const QString &container, QRectF rect, const QString &role,
-          const QString &german = {}, const QString &english = {})
+const Look Plain, BlackBox{Black}, GreyBox{Grey}, InfoPicture{0, "info_picture"};
+const Look Text{Cyan, "MS Sans Serif", 8.25}, CentredText{Cyan, "MS Sans Serif", 8.25, Centred};
+const Look Title{Black, "Trek TNG Monitors", 15.75, Bold | Centred | NoWrap};
+const Look EndCapLeft{Black, "endcap_left", 0, Disabled}, EndCapRight{Black, "endcap_right"};
+const Look InfoPage{Black, {}, 0, Hidden};
+const Look Speeds{0, {}, 0, 0, -1, 3, 0}, Minutes{0, {}, 0, 0, 1, 10, 5};
+const Look Heading{Cyan, "Arial", 12.75, Bold | Sized}, Credit{Cyan, "Arial", 6, Bold | Sized};
+const Look Version{Cyan, "MS Sans Serif", 8.25, Bold};
+const Look Author{Cyan, "Brush Script MT", 24, Bold | Italic};
+
+struct Row
 {
-    Row row = control(name, Kind::Label, container, rect, role, german, english);
-    row.fontFamily = QStringLiteral("MS Sans Serif");
-    row.fontPoints = 8.25;
-    row.foreColor = Cyan;
-    return row;
-}
+    Row(const char *name, Kind kind, const char *container, QRectF rect, const Look &look,
+        const char *role, const QString &german = {}, const QString &english = {})
+        : name(name), kind(kind), container(container), rect(rect), look(look), role(role),
+          german(german), english(english)
+    {}
+    QString name;
+    Kind kind;
+    QString container; // "Form2" for the dialog itself
+    QRectF rect;       // twips
+    Look look;
+    QString role;
+    QString german;  // the caption of the layout
+    QString english; // its replacement; empty: the same in both languages, or set by a handler
+};
 
-Row styled(Row row, const QString &family, double points, bool bold, bool italic = false)
+// Rows are in creation order: containers before their contents, and within a
+// container the later row lies on top, so windowless labels and images come
+// first. The info page's text colours are set when the dialog loads.
+const QVector<Row> &rows()
 {
-    row.fontFamily = family;
-    row.fontPoints = points;
-    row.bold = bold;
-    row.italic = italic;
-    return row;
-}
+    // clang-format off
+    static const QVector<Row> table = {
+    //   element           kind       container  left,  top, width, height  look         role
+        {"Label1",         K::Label,  "Form2",   { 600,  120, 4970,  450}, Title,       "title of the dialog or its info page", "Optionen", "Options"},
+        {"Picture2",       K::Box,    "Form2",   {  75,  120,  450,  450}, EndCapLeft,  "left end cap: back from the info page"},
+        {"Picture1",       K::Box,    "Form2",   {5640,  120,  450,  450}, EndCapRight, "right end cap: opens the info page"},
 
-Row sizedToText(Row row)
-{
-    row.autoSize = true;
-    row.wrap = false;
-    return row;
-}
+        {"Frame2",         K::Frame,  "Form2",   { 600,  720, 1575, 1815}, Plain,       "frame of the bar speed", "Animationsgesch.", "Animation's"},
+        {"Label3",         K::Label,  "Frame2",  { 120,  240, 1335,  855}, Text,        "says what the speed scroll bar does",
+            "Stellen sie hier die Animations- geschwindigkeit der Balken ein.",
+            "Here you can change the Speed for the Animation's of the bars."},
+        {"Label2",         K::Label,  "Frame2",  { 120, 1520, 1335,  195}, CentredText, "name of the chosen bar speed"},
+        {"HScroll1",       K::Scroll, "Frame2",  { 120, 1200, 1335,  255}, Speeds,      "bar speed, slow to fast"},
 
-Row centred(Row row)
-{
-    row.alignment = Qt::AlignHCenter;
-    return row;
-}
+        {"Frame3",         K::Frame,  "Form2",   {2280,  720, 1695, 1815}, Plain,       "frame of the red bars", "Balken", "Bars"},
+        {"Check1",         K::Check,  "Frame3",  { 120,  360, 1215,  375}, Plain,       "bars turn red in their alert zones", "Balken rot &färben", "&Turn bars red"},
+        {"Option1",        K::Option, "Frame3",  { 120,  840, 1455,  375}, Plain,       "alert zone: the last eighth",
+            "Nur im &hinteren Achtel", "Only within the l&ast eigth."},
+        {"Option2",        K::Option, "Frame3",  { 120, 1320, 1455,  375}, Plain,       "alert zones: the first and the last eighth",
+            "Im hinteren &und vorderen Achtel", "Within the f&irst and last eigth."},
 
-Row box(const QString &name, const QString &container, QRectF rect, const QString &role,
-        qint32 back, const QString &picture = {})
-{
-    Row row = control(name, Kind::PictureBox, container, rect, role);
-    row.backColor = back;
-    row.picture = picture;
-    return row;
-}
+        {"Frame1",         K::Frame,  "Form2",   {4080,  720, 1455, 1815}, Plain,       "frame of the blank screen", "Standby"},
+        {"Check2",         K::Check,  "Frame1",  { 120,  240, 1215, 1065}, Plain,       "blank screen after idle minutes",
+            "&Schwarzer Schirm mit Federations- logo nach"},
+        {"HScroll2",       K::Scroll, "Frame1",  { 120, 1320, 1215,  255}, Minutes,     "idle minutes before the blank screen"},
 
-Row scrollBar(const QString &name, const QString &container, QRectF rect, const QString &role,
-              int min, int max, int value)
-{
-    Row row = control(name, Kind::ScrollBar, container, rect, role);
-    row.min = min;
-    row.max = max;
-    row.value = value;
-    return row;
-}
+        {"Frame4",         K::Frame,  "Form2",   { 600, 2540, 4935, 1095}, Plain,       "frame of the bar colours", "Balkenfarbe", "Color of the bars"},
+        {"Label4",         K::Label,  "Frame4",  { 120,  240, 4695,  375}, Text,        "says what the colour buttons do",
+            "Hier können sie die Farbe des ersten und letzten Balkens einstellen. Die Zwischenfarben werden automatisch berechnet.",
+            "Here you can change the color of the first and last bar. The colors between them will be calculated automatically."},
+        {"Command1",       K::Button, "Frame4",  { 240,  720, 1335,  270}, Plain,       "picks the first bar's colour", "&Erster Balken", "&First bar"},
+        {"Command2",       K::Button, "Frame4",  {1800,  720, 1335,  270}, Plain,       "picks the last bar's colour", "&Letzter Balken", "&Last bar"},
+        {"Command3",       K::Button, "Frame4",  {3360,  720, 1335,  270}, Plain,       "asks to reset the bar colours", "&Reset"},
 
-QVector<Row> makeTable()
-{
-    QVector<Row> t;
-    Row title =
-        styled(centred(label("Label1", "Form2", {600, 120, 4970, 450},
-                             "title of the dialog or its info page", "Optionen", "Options")),
-               "Trek TNG Monitors", 15.75, true);
-    title.foreColor = Black;
-    title.wrap = false;
-    Row back = box("Picture2", "Form2", {75, 120, 450, 450},
-                   "left end cap: back from the info page", Black, "endcap_left");
-    back.enabled = false;
-    t << title << back
-      << box("Picture1", "Form2", {5640, 120, 450, 450}, "right end cap: opens the info page",
-             Black, "endcap_right");
+        {"PicBut",         K::Box,    "Form2",   { 240, 3720, 5655,  735}, BlackBox,    "strip of OK and Cancel"},
+        {"LabelOK",        K::Box,    "PicBut",  { 360,  120, 1800,  450}, GreyBox,     "OK: stores the options"},
+        {"LabelCancel",    K::Box,    "PicBut",  {3480,  120, 1800,  450}, GreyBox,     "Cancel: drops the changes"},
 
-    t << control("Frame2", Kind::Frame, "Form2", {600, 720, 1575, 1815}, "frame of the bar speed",
-                 "Animationsgesch.", "Animation's")
-      << label("Label3", "Frame2", {120, 240, 1335, 855}, "says what the speed scroll bar does",
-               "Stellen sie hier die Animations- geschwindigkeit der Balken ein.",
-               "Here you can change the Speed for the Animation's of the bars.")
-      << centred(label("Label2", "Frame2", {120, 1520, 1335, 195}, "name of the chosen bar speed"))
-      << scrollBar("HScroll1", "Frame2", {120, 1200, 1335, 255}, "bar speed, slow to fast", -1, 3,
-                   0);
-
-    t << control("Frame3", Kind::Frame, "Form2", {2280, 720, 1695, 1815}, "frame of the red bars",
-                 "Balken", "Bars")
-      << control("Check1", Kind::CheckBox, "Frame3", {120, 360, 1215, 375},
-                 "bars turn red in their alert zones", "Balken rot &färben", "&Turn bars red")
-      << control("Option1", Kind::OptionButton, "Frame3", {120, 840, 1455, 375},
-                 "alert zone: the last eighth", "Nur im &hinteren Achtel",
-                 "Only within the l&ast eigth.")
-      << control("Option2", Kind::OptionButton, "Frame3", {120, 1320, 1455, 375},
-                 "alert zones: the first and the last eighth", "Im hinteren &und vorderen Achtel",
-                 "Within the f&irst and last eigth.");
-
-    t << control("Frame1", Kind::Frame, "Form2", {4080, 720, 1455, 1815},
-                 "frame of the blank screen", "Standby")
-      << control("Check2", Kind::CheckBox, "Frame1", {120, 240, 1215, 1065},
-                 "blank screen after idle minutes", "&Schwarzer Schirm mit Federations- logo nach")
-      << scrollBar("HScroll2", "Frame1", {120, 1320, 1215, 255},
-                   "idle minutes before the blank screen", 1, 10, 5);
-
-    t << control("Frame4", Kind::Frame, "Form2", {600, 2540, 4935, 1095},
-                 "frame of the bar colours", "Balkenfarbe", "Color of the bars")
-      << label("Label4", "Frame4", {120, 240, 4695, 375}, "says what the colour buttons do",
-               "Hier können sie die Farbe des ersten und letzten Balkens einstellen. Die "
-               "Zwischenfarben werden automatisch berechnet.",
-               "Here you can change the color of the first and last bar. The colors between them "
-               "will be calculated automatically.")
-      << control("Command1", Kind::PushButton, "Frame4", {240, 720, 1335, 270},
-                 "picks the first bar's colour", "&Erster Balken", "&First bar")
-      << control("Command2", Kind::PushButton, "Frame4", {1800, 720, 1335, 270},
-                 "picks the last bar's colour", "&Letzter Balken", "&Last bar")
-      << control("Command3", Kind::PushButton, "Frame4", {3360, 720, 1335, 270},
-                 "asks to reset the bar colours", "&Reset");
-
-    t << box("PicBut", "Form2", {240, 3720, 5655, 735}, "strip of OK and Cancel", Black)
-      << box("LabelOK", "PicBut", {360, 120, 1800, 450}, "OK: stores the options", Grey)
-      << box("LabelCancel", "PicBut", {3480, 120, 1800, 450}, "Cancel: drops the changes", Grey);
-
-    // The info page, hidden until an end cap or the console asks for it. Its
-    // text colours are set when the dialog loads.
-    Row info = box("PicInfo", "Form2", {600, 720, 4935, 3015}, "info page", Black);
-    info.visible = false;
-    Row picture = control("Image1", Kind::Image, "PicInfo", {240, 240, 1185, 780},
-                          "console picture with the program's title");
-    picture.picture = QStringLiteral("info_picture");
-    const Row description =
-        label("lblDescription", "PicInfo", {240, 1200, 4485, 1170}, "what the program is",
-              InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish());
-    t << info << picture
-      << sizedToText(styled(label("lblTitle", "PicInfo", {1680, 240, 2820, 300}, "program's name",
-                                  InfoTexts::Title),
-                            "Arial", 12.75, true))
-      << styled(label("lblVersion", "PicInfo", {1680, 650, 3885, 225}, "version and build"),
-                "MS Sans Serif", 8.25, true)
-      << sizedToText(
-             styled(label("Label6", "PicInfo", {1680, 840, 2820, 300}, "credit of the graphics"),
-                    "Arial", 6, true))
-      << description
-      << styled(
-             label("Label5", "PicInfo", {240, 2400, 4485, 450}, "author's name", InfoTexts::Author),
-             "Brush Script MT", 24, true, true);
-    return t;
+        {"PicInfo",        K::Box,    "Form2",   { 600,  720, 4935, 3015}, InfoPage,    "info page"},
+        {"Image1",         K::Image,  "PicInfo", { 240,  240, 1185,  780}, InfoPicture, "console picture with the program's title"},
+        {"lblTitle",       K::Label,  "PicInfo", {1680,  240, 2820,  300}, Heading,     "program's name", InfoTexts::Title},
+        {"lblVersion",     K::Label,  "PicInfo", {1680,  650, 3885,  225}, Version,     "version and build"},
+        {"Label6",         K::Label,  "PicInfo", {1680,  840, 2820,  300}, Credit,      "credit of the graphics"},
+        {"lblDescription", K::Label,  "PicInfo", { 240, 1200, 4485, 1170}, Text,        "what the program is",
+            InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish()},
+        {"Label5",         K::Label,  "PicInfo", { 240, 2400, 4485,  450}, Author,      "author's name", InfoTexts::Author},
+    };
+    // clang-format on
+    return table;
 }
 
 QPalette dialogPalette(QPalette palette)
@@ -235,34 +153,35 @@ QPalette dialogPalette(QPalette palette)
 
 void create(const Row &row, QWidget *container)
 {
+    const Look &look = row.look;
     QWidget *widget = nullptr;
     switch (row.kind) {
     case Kind::Label: {
         auto *caption = new CaptionLabel(container);
-        QFont font = FontStandIns::font(row.fontFamily, row.fontPoints, row.bold);
-        font.setItalic(row.italic);
+        QFont font = FontStandIns::font(look.art, look.points, look.flags & Bold);
+        font.setItalic(look.flags & Italic);
         caption->setLabelFont(font);
-        caption->setAlignment(row.alignment);
-        caption->setForeColor(row.foreColor);
-        caption->setWordWrap(row.wrap);
+        caption->setAlignment(look.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        caption->setForeColor(look.colour);
+        caption->setWordWrap(!(look.flags & (NoWrap | Sized)));
         caption->setTwipGeometry(row.rect);
-        caption->setAutoSize(row.autoSize);
+        caption->setAutoSize(look.flags & Sized);
         caption->setCaption(row.german);
         widget = caption;
         break;
     }
-    case Kind::PictureBox: {
+    case Kind::Box: {
         auto *picture = new PictureBox(container);
-        picture->setBackColor(row.backColor);
-        if (!row.picture.isEmpty())
-            picture->setPicture(Artwork::picture(row.picture));
+        picture->setBackColor(look.colour);
+        if (!look.art.isEmpty())
+            picture->setPicture(Artwork::picture(look.art));
         picture->setTwipGeometry(row.rect);
         widget = picture;
         break;
     }
     case Kind::Image: {
         auto *image = new ImageControl(container);
-        image->setPicture(Artwork::picture(row.picture));
+        image->setPicture(Artwork::picture(look.art));
         image->setTwipGeometry(row.rect);
         widget = image;
         break;
@@ -270,16 +189,16 @@ void create(const Row &row, QWidget *container)
     case Kind::Frame:
         widget = new ClassicFrame(row.german, container);
         break;
-    case Kind::CheckBox:
+    case Kind::Check:
         widget = new CheckBox(container);
         break;
-    case Kind::OptionButton:
+    case Kind::Option:
         widget = new OptionButton(container);
         break;
-    case Kind::ScrollBar: {
+    case Kind::Scroll: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
-        bar->setRange(row.min, row.max);
-        bar->setValue(row.value);
+        bar->setRange(look.min, look.max);
+        bar->setValue(look.value);
         bar->setPageStep(1);
         QPalette palette = bar->palette();
         palette.setColor(QPalette::Button, ColorValue::toQColor(DimCyan));
@@ -288,7 +207,7 @@ void create(const Row &row, QWidget *container)
         widget = bar;
         break;
     }
-    case Kind::PushButton: {
+    case Kind::Button: {
         auto *button = new QPushButton(container);
         // Enter belongs to the dialog's key table, never to a focused button.
         button->setAutoDefault(false);
@@ -304,14 +223,8 @@ void create(const Row &row, QWidget *container)
     }
     widget->setObjectName(row.name);
     widget->setAccessibleDescription(row.role);
-    widget->setEnabled(row.enabled);
-    widget->setVisible(row.visible);
-}
-
-const QVector<Row> &rows()
-{
-    static const QVector<Row> table = makeTable();
-    return table;
+    widget->setEnabled(!(look.flags & Disabled));
+    widget->setVisible(!(look.flags & Hidden));
 }
 
 } // namespace
