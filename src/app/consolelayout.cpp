@@ -26,7 +26,8 @@ enum class Kind { Box, Label, Image };
 constexpr Kind Box = Kind::Box, Label = Kind::Label, Image = Kind::Image;
 constexpr bool Shown = true, Hidden = false;
 
-// A label's font and alignment, or the hand pointer over a picture box or image.
+// A label's font and alignment (Button: a caption of the left column, Sized:
+// the same sized to its text), or the hand pointer over a picture box or image.
 enum Style { Plain, Hand, Button, Sized, PanelRight, PanelLeft, Stardate, Federation };
 
 struct Look
