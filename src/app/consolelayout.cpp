@@ -6,10 +6,10 @@
 #include "controls/colorvalue.h"
 #include "controls/fontstandins.h"
 #include "controls/imagecontrol.h"
+#include "controls/pick.h"
 #include "controls/picturebox.h"
 #include "settings/captions.h"
 
-#include <QHash>
 #include <QWidget>
 
 #include <algorithm>
@@ -20,228 +20,179 @@ namespace {
 
 using ColorValue::Black;
 using ColorValue::rgb;
+using ColorValue::White;
 
-Row box(const QString &name, int index, const QString &container, QRectF rect, bool visible,
-        qint32 back, const QString &picture = {}, bool hand = false)
-{
-    Row row;
-    row.name = name;
-    row.index = index;
-    row.kind = Kind::PictureBox;
-    row.container = container;
-    row.rect = rect;
-    row.visible = visible;
-    row.backColor = back;
-    row.picture = picture;
-    row.handPointer = hand;
-    return row;
-}
+enum class Kind { Box, Label, Image };
+constexpr Kind Box = Kind::Box, Label = Kind::Label, Image = Kind::Image;
+constexpr bool Shown = true, Hidden = false;
 
-Row image(const QString &name, const QString &container, QRectF rect, bool visible,
-          bool hand = false, const QString &picture = {})
-{
-    Row row;
-    row.name = name;
-    row.kind = Kind::Image;
-    row.container = container;
-    row.rect = rect;
-    row.visible = visible;
-    row.handPointer = hand;
-    row.picture = picture;
-    return row;
-}
+// A label's font and alignment (Button: a caption of the left column, Sized:
+// the same sized to its text), or the hand pointer over a picture box or image.
+enum Style { Plain, Hand, Button, Sized, PanelRight, PanelLeft, Stardate, Federation };
 
-Row label(const QString &name, int index, const QString &container, QRectF rect, bool visible,
-          const QString &caption, const QString &family, double points, bool bold,
-          Qt::Alignment alignment, qint32 fore, bool autoSize = false)
+struct Look
 {
-    Row row;
-    row.name = name;
-    row.index = index;
-    row.kind = Kind::Label;
-    row.container = container;
-    row.rect = rect;
-    row.visible = visible;
-    row.caption = caption;
-    row.fontFamily = family;
-    row.fontPoints = points;
-    row.bold = bold;
-    row.alignment = alignment;
-    row.foreColor = fore;
-    row.autoSize = autoSize;
-    return row;
-}
-
-// A caption of the left column: black Arial 9.75 pt, right-aligned.
-Row button(const QString &name, QRectF rect, bool visible, const QString &caption,
-           bool autoSize = false)
-{
-    return label(name, -1, "Picture1", rect, visible, caption, "Arial", 9.75, false, Qt::AlignRight,
-                 Black, autoSize);
-}
-
-struct Panel
-{
-    double left;
-    double width;
-    Qt::Alignment alignment;
-    QString designCaption;
+    Look(qint32 colour = 0, const QString &art = {}, Style style = Plain)
+        : colour(colour), art(art), style(style)
+    {}
+    qint32 colour; // a picture box's back, a label's text
+    QString art;   // a picture box's or image's picture, a label's caption
+    Style style;
 };
 
-void addNumberPanels(QVector<Row> &table)
+const Look Area{};                // an invisible click area
+const Look HandArea{0, {}, Hand}; // the same under the hand pointer
+
+struct Row
 {
-    const Panel panels[] = {
-        {120, 495, Qt::AlignRight, "657"},  {520, 375, Qt::AlignRight, "657"},
-        {940, 495, Qt::AlignRight, "657"},  {1480, 255, Qt::AlignRight, "657"},
-        {1850, 255, Qt::AlignRight, "657"}, {2200, 255, Qt::AlignRight, "657"},
-        {2520, 495, Qt::AlignRight, "657"}, {3050, 255, Qt::AlignRight, "65"},
-        {3400, 255, Qt::AlignRight, "65"},  {3760, 375, Qt::AlignRight, "657"},
-        {4240, 1695, Qt::AlignLeft, "657"},
-    };
-    for (int p = 1; p <= 11; ++p) {
-        const Panel &panel = panels[p - 1];
-        for (int i = 1; i <= 7; ++i)
-            table.append(label(QStringLiteral("Label%1").arg(p), i, "PicNum",
-                               {panel.left, 240.0 * (i - 1), panel.width, 255}, true,
-                               panel.designCaption, "TrekCon2", 10.5, false, panel.alignment,
-                               ColorValue::White));
+    QString name; // a control array's element with its index: "PicOff(8)"
+    Kind kind;
+    QString container; // "Form1" for the window itself
+    QRectF rect;       // twips
+    bool visible;
+    Look look;
+    QString role;
+};
+
+struct LabelFont
+{
+    const char *family;
+    double points;
+    bool bold;
+    Qt::Alignment alignment;
+};
+
+LabelFont fontOf(Style style)
+{
+    switch (style) {
+    case PanelRight:
+        return {"TrekCon2", 10.5, false, Qt::AlignRight};
+    case PanelLeft:
+        return {"TrekCon2", 10.5, false, Qt::AlignLeft};
+    case Stardate:
+        return {"Trek TNG Monitors", 24, false, Qt::AlignHCenter};
+    case Federation:
+        return {"Federation", 26.25, true, Qt::AlignHCenter};
+    default:
+        return {"Arial", 9.75, false, Qt::AlignRight}; // the left column's captions
     }
 }
 
-void addBars(QVector<Row> &table)
-{
-    struct Bar
-    {
-        int index;
-        double top, height;
-        qint32 color;
-    };
-    const Bar bars[] = {
-        {9, 3975, 420, rgb(0, 0, 255)},   {8, 3510, 420, rgb(128, 128, 255)},
-        {7, 3045, 420, rgb(192, 0, 192)}, {4, 1635, 420, rgb(128, 255, 255)},
-        {5, 2100, 430, rgb(192, 0, 192)}, {6, 2580, 420, rgb(128, 0, 128)},
-        {3, 1170, 420, rgb(128, 128, 0)}, {2, 705, 420, rgb(128, 128, 0)},
-        {1, 240, 420, rgb(128, 128, 0)},
-    };
-    for (const Bar &bar : bars)
-        table.append(
-            box("PicBar", bar.index, "Picture3", {0, bar.top, 255, bar.height}, true, bar.color));
-    for (int i = 1; i <= 9; ++i)
-        table.append(box("Marker", i - 1, QStringLiteral("PicBar(%1)").arg(i), {150, 0, 105, 615},
-                         true, ColorValue::White));
-}
-
+// Rows of one container are in stacking order, top first; labels and images
+// lie below every picture box of their container.
 QVector<Row> makeTable()
 {
-    QVector<Row> t;
-    // The window itself, top first.
-    t << box("Picture4", -1, "Form1", {0, 0, 12135, 7935}, false, Black)
-      << box("Picture1", -1, "Form1", {0, 120, 12000, 8310}, true, rgb(255, 255, 255), "console");
-
-    // The console artwork and everything laid over it.
-    t << box("PicOff", 8, "Picture1", {2040, 720, 6015, 1815}, false, Black)
-      << box("PicOff", 7, "Picture1", {8160, 840, 3855, 1695}, false, Black)
-      << box("PicOff", 6, "Picture1", {7080, 0, 4935, 735}, false, Black)
-      << box("PicOff", 5, "Picture1", {1920, 2520, 10095, 735}, false, Black)
-      << box("PicOff", 4, "Picture1", {0, 2880, 1935, 1935}, false, Black)
-      << box("PicOff", 3, "Picture1", {0, 1320, 1935, 1575}, false, Black)
-      << box("PicOff", 2, "Picture1", {0, 4800, 1695, 3015}, false, Black)
-      << box("PicOff", 1, "Picture1", {0, 0, 1695, 1335}, false, Black)
-      << box("PicNum", -1, "Picture1", {1920, 840, 6135, 1680}, true, Black)
-      << box("Picture3", -1, "Picture1", {1800, 3240, 10215, 4575}, false, Black)
-      << box("Picture2", 1, "Picture1", {8200, 970, 1770, 645}, true, Black, "pill_pink", true)
-      << box("Picture2", 2, "Picture1", {10200, 970, 1770, 645}, true, Black, "pill_yellow", true)
-      << box("Picture2", 3, "Picture1", {8200, 1710, 1770, 645}, true, Black, "pill_blue")
-      << box("Picture2", 4, "Picture1", {10200, 1710, 1770, 645}, true, Black, "pill_lavender")
-      << button("Label17", {750, 6810, 780, 240}, true, Captions::OptionsGerman)
-      << image("Image9", "Picture1", {90, 6690, 1500, 375}, true)
-      << image("Image8", "Picture1", {11370, 2550, 585, 255}, true, true)
-      << image("Image6", "Picture1", {90, 6210, 1500, 390}, false)
-      << button("Label16", {1020, 6345, 510, 240}, false, Captions::Reset)
-      << button("Label15", {615, 5175, 915, 240}, true, Captions::PowerOffGerman, true)
-      << image("Image7", "Picture1", {90, 4830, 1500, 615}, true)
-      << image("Image4", "Picture1", {11370, 2880, 585, 255}, true, true)
-      << image("Image3", "Picture1", {6240, 2880, 1635, 135}, true, true)
-      << image("Image2", "Picture1", {5610, 2880, 585, 255}, true, true)
-      << image("Image1", "Picture1", {90, 5535, 1500, 615}, false)
-      << button("Label12", {1110, 5880, 420, 240}, false, Captions::Start)
-      << button("Bezeichnung6", {600, 7480, 930, 240}, true, Captions::EndGerman)
-      << image("Anzeige1", "Picture1", {90, 7140, 1515, 585}, true)
-      << image("logo", "Picture1", {4560, 3840, 4530, 3330}, false, false, "logo_large");
-
-    addNumberPanels(t);
-    addBars(t);
-
-    // The blank screen.
     const qint32 orange = rgb(255, 128, 0);
-    t << image("Image5", "Picture4", {3360, 960, 5535, 4260}, true, false, "logo_small")
-      << label("Label14", -1, "Picture4", {0, 6000, 12045, 720}, true, Captions::Stardate,
-               "Trek TNG Monitors", 24, false, Qt::AlignHCenter, orange)
-      << label("Label13", -1, "Picture4", {60, 5280, 12045, 720}, true, Captions::Federation,
-               "Federation", 26.25, true, Qt::AlignHCenter, orange);
+    // clang-format off
+    QVector<Row> t = {
+    //   element          kind   container   left,  top, width, height  visible look                                     role
+        {"Picture4",      Box,   "Form1",    {    0,    0, 12135, 7935}, Hidden, {Black},                                  "blank screen; a click or key ends it"},
+        {"Picture1",      Box,   "Form1",    {    0,  120, 12000, 8310}, Shown,  {White, "console"},                        "console artwork holding every console control"},
+
+        {"PicOff(8)",     Box,   "Picture1", { 2040,  720,  6015, 1815}, Hidden, {Black},                                  "blanking cover of the number panels"},
+        {"PicOff(7)",     Box,   "Picture1", { 8160,  840,  3855, 1695}, Hidden, {Black},                                  "blanking cover of the four pills"},
+        {"PicOff(6)",     Box,   "Picture1", { 7080,    0,  4935,  735}, Hidden, {Black},                                  "blanking cover of the title"},
+        {"PicOff(5)",     Box,   "Picture1", { 1920, 2520, 10095,  735}, Hidden, {Black},                                  "blanking cover of the two bar rows"},
+        {"PicOff(4)",     Box,   "Picture1", {    0, 2880,  1935, 1935}, Hidden, {Black},                                  "blanking cover of the pink elbow"},
+        {"PicOff(3)",     Box,   "Picture1", {    0, 1320,  1935, 1575}, Hidden, {Black},                                  "blanking cover of the blue elbow"},
+        {"PicOff(2)",     Box,   "Picture1", {    0, 4800,  1695, 3015}, Hidden, {Black},                                  "blanking cover of the left column"},
+        {"PicOff(1)",     Box,   "Picture1", {    0,    0,  1695, 1335}, Hidden, {Black},                                  "blanking cover of the top-left block"},
+        {"PicNum",        Box,   "Picture1", { 1920,  840,  6135, 1680}, Shown,  {Black},                                  "number panels Label1 to Label11"},
+        {"Picture3",      Box,   "Picture1", { 1800, 3240, 10215, 4575}, Hidden, {Black},                                  "bar graph; shows while the power is on"},
+        {"Picture2(1)",   Box,   "Picture1", { 8200,  970,  1770,  645}, Shown,  {Black, "pill_pink", Hand},               "pink pill: minimises the window"},
+        {"Picture2(2)",   Box,   "Picture1", {10200,  970,  1770,  645}, Shown,  {Black, "pill_yellow", Hand},             "yellow pill: full screen or back"},
+        {"Picture2(3)",   Box,   "Picture1", { 8200, 1710,  1770,  645}, Shown,  {Black, "pill_blue"},                     "blue pill: its picture cycles"},
+        {"Picture2(4)",   Box,   "Picture1", {10200, 1710,  1770,  645}, Shown,  {Black, "pill_lavender"},                 "lavender pill: its picture cycles"},
+        {"Label17",       Label, "Picture1", {  750, 6810,   780,  240}, Shown,  {Black, Captions::OptionsGerman, Button}, "Options caption: opens the options dialog"},
+        {"Image9",        Image, "Picture1", {   90, 6690,  1500,  375}, Shown,  Area,                                     "Options block: as the Options caption"},
+        {"Image8",        Image, "Picture1", {11370, 2550,   585,  255}, Shown,  HandArea,                                 "upper bar row's end: next bar speed"},
+        {"Image6",        Image, "Picture1", {   90, 6210,  1500,  390}, Hidden, Area,                                     "Reset block: as the Reset caption"},
+        {"Label16",       Label, "Picture1", { 1020, 6345,   510,  240}, Hidden, {Black, Captions::Reset, Button},         "Reset caption: empties the bars"},
+        {"Label15",       Label, "Picture1", {  615, 5175,   915,  240}, Shown,  {Black, Captions::PowerOffGerman, Sized}, "Power caption: bar graph on or off"},
+        {"Image7",        Image, "Picture1", {   90, 4830,  1500,  615}, Shown,  Area,                                     "Power block: as the Power caption"},
+        {"Image4",        Image, "Picture1", {11370, 2880,   585,  255}, Shown,  HandArea,                                 "lower bar row's end: blank screen now"},
+        {"Image3",        Image, "Picture1", { 6240, 2880,  1635,  135}, Shown,  HandArea,                                 "thin bar segment: red alert zones on or off"},
+        {"Image2",        Image, "Picture1", { 5610, 2880,   585,  255}, Shown,  HandArea,                                 "short bar segment: alert-zone switch"},
+        {"Image1",        Image, "Picture1", {   90, 5535,  1500,  615}, Hidden, Area,                                     "Start block: as the Start/Stop caption"},
+        {"Label12",       Label, "Picture1", { 1110, 5880,   420,  240}, Hidden, {Black, Captions::Start, Button},         "Start/Stop caption: runs or stops the bar graph"},
+        {"Bezeichnung6",  Label, "Picture1", {  600, 7480,   930,  240}, Shown,  {Black, Captions::EndGerman, Button},     "End caption: ends the program"},
+        {"Anzeige1",      Image, "Picture1", {   90, 7140,  1515,  585}, Shown,  Area,                                     "End block: as the End caption"},
+        {"logo",          Image, "Picture1", { 4560, 3840,  4530, 3330}, Hidden, {0, "logo_large"},                        "large logo, never shown"},
+
+        {"Image5",        Image, "Picture4", { 3360,  960,  5535, 4260}, Shown,  {0, "logo_small"},                        "logo of the blank screen"},
+        {"Label14",       Label, "Picture4", {    0, 6000, 12045,  720}, Shown,  {orange, Captions::Stardate, Stardate},   "stardate line of the blank screen"},
+        {"Label13",       Label, "Picture4", {   60, 5280, 12045,  720}, Shown,  {orange, Captions::Federation, Federation}, "Federation line of the blank screen"},
+    };
+
+    // The number panels Label1 to Label11: seven lines each, 240 twips apart.
+    const struct { double left, width; Style style; const char *caption; } panels[] = {
+        {  120,  495, PanelRight, "657"}, {  520,  375, PanelRight, "657"}, {  940,  495, PanelRight, "657"},
+        { 1480,  255, PanelRight, "657"}, { 1850,  255, PanelRight, "657"}, { 2200,  255, PanelRight, "657"},
+        { 2520,  495, PanelRight, "657"}, { 3050,  255, PanelRight, "65"},  { 3400,  255, PanelRight, "65"},
+        { 3760,  375, PanelRight, "657"}, { 4240, 1695, PanelLeft,  "657"},
+    };
+    // The bars, top first, and the white end cap Marker(i - 1) riding on bar i.
+    const struct { int index; double top, height; qint32 colour; } bars[] = {
+        {9, 3975, 420, rgb(0, 0, 255)},   {8, 3510, 420, rgb(128, 128, 255)}, {7, 3045, 420, rgb(192, 0, 192)},
+        {4, 1635, 420, rgb(128, 255, 255)}, {5, 2100, 430, rgb(192, 0, 192)}, {6, 2580, 420, rgb(128, 0, 128)},
+        {3, 1170, 420, rgb(128, 128, 0)}, {2, 705, 420, rgb(128, 128, 0)},   {1, 240, 420, rgb(128, 128, 0)},
+    };
+    for (int p = 1; p <= 11; ++p)
+        for (int i = 1; i <= 7; ++i)
+            t.append({QStringLiteral("Label%1(%2)").arg(p).arg(i), Label, "PicNum",
+                      {panels[p - 1].left, 240.0 * (i - 1), panels[p - 1].width, 255}, Shown,
+                      {White, panels[p - 1].caption, panels[p - 1].style},
+                      QStringLiteral("number panel %1, line %2: random numbers").arg(p).arg(i)});
+    for (const auto &bar : bars)
+        t.append({QStringLiteral("PicBar(%1)").arg(bar.index), Box, "Picture3",
+                  {0, bar.top, 255, bar.height}, Shown, {bar.colour},
+                  QStringLiteral("bar %1 of the bar graph").arg(bar.index)});
+    for (int i = 1; i <= 9; ++i)
+        t.append({QStringLiteral("Marker(%1)").arg(i - 1), Box, QStringLiteral("PicBar(%1)").arg(i),
+                  {150, 0, 105, 615}, Shown, {White}, QStringLiteral("end cap of bar %1").arg(i)});
+    // clang-format on
     return t;
 }
 
-QString keyOf(const Row &row)
+void create(const Row &row, QWidget *container, const QCursor &hand)
 {
-    return row.index < 0 ? row.name : QStringLiteral("%1(%2)").arg(row.name).arg(row.index);
-}
-
-TwipControl *create(const Row &row, QWidget *container, const QCursor &hand)
-{
+    const Look &look = row.look;
     TwipControl *control = nullptr;
-    switch (row.kind) {
-    case Kind::PictureBox: {
-        auto *pictureBox = new PictureBox(container);
-        pictureBox->setBackColor(row.backColor);
-        if (!row.picture.isEmpty())
-            pictureBox->setPicture(Artwork::picture(row.picture));
-        control = pictureBox;
-        break;
-    }
-    case Kind::Label: {
+    if (row.kind == Label) {
+        const LabelFont font = fontOf(look.style);
         auto *caption = new CaptionLabel(container);
-        caption->setLabelFont(FontStandIns::font(row.fontFamily, row.fontPoints, row.bold));
-        caption->setAlignment(row.alignment);
-        caption->setForeColor(row.foreColor);
-        caption->setCaption(row.caption);
+        caption->setLabelFont(FontStandIns::font(font.family, font.points, font.bold));
+        caption->setAlignment(font.alignment);
+        caption->setForeColor(look.colour);
+        caption->setCaption(look.art);
         control = caption;
-        break;
-    }
-    case Kind::Image: {
+    } else if (row.kind == Box) {
+        auto *box = new PictureBox(container);
+        box->setBackColor(look.colour);
+        if (!look.art.isEmpty())
+            box->setPicture(Artwork::picture(look.art));
+        control = box;
+    } else {
         auto *area = new ImageControl(container);
-        if (!row.picture.isEmpty())
-            area->setPicture(Artwork::picture(row.picture));
+        if (!look.art.isEmpty())
+            area->setPicture(Artwork::picture(look.art));
         control = area;
-        break;
     }
-    }
-    control->setObjectName(keyOf(row));
+    control->setObjectName(row.name);
     control->setTwipGeometry(row.rect);
-    if (row.kind == Kind::Label)
-        static_cast<CaptionLabel *>(control)->setAutoSize(row.autoSize);
-    if (row.handPointer)
+    if (auto *caption = qobject_cast<CaptionLabel *>(control))
+        caption->setAutoSize(look.style == Sized);
+    if (look.style == Hand)
         control->setCursor(hand);
+    control->setAccessibleDescription(row.role);
     control->setVisible(row.visible);
-    return control;
-}
-
-template <typename T> T *as(QHash<QString, TwipControl *> &made, const QString &key)
-{
-    return static_cast<T *>(made.value(key));
 }
 
 } // namespace
 
-const QVector<Row> &rows()
-{
-    static const QVector<Row> table = makeTable();
-    return table;
-}
-
 ConsoleControls build(QWidget *form)
 {
-    QHash<QString, TwipControl *> made;
+    static const QVector<Row> table = makeTable();
     // One pointing hand for every control that shows it, rendered once.
     const QCursor hand = Artwork::handCursor();
     // Containers before their contents; within a container the later-made
@@ -250,57 +201,54 @@ ConsoleControls build(QWidget *form)
     QVector<QString> containers{"Form1"};
     for (int c = 0; c < containers.size(); ++c) {
         const QString container = containers[c];
-        QWidget *parent = container == "Form1" ? form : made.value(container);
+        QWidget *parent = container == "Form1" ? form : form->findChild<QWidget *>(container);
         QVector<const Row *> order;
-        for (const Row &row : rows())
-            if (row.container == container && row.kind != Kind::PictureBox)
+        for (const Row &row : table)
+            if (row.container == container)
                 order.prepend(&row);
-        QVector<const Row *> boxes;
-        for (const Row &row : rows())
-            if (row.container == container && row.kind == Kind::PictureBox)
-                boxes.prepend(&row);
-        order += boxes;
+        std::stable_partition(order.begin(), order.end(),
+                              [](const Row *row) { return row->kind != Box; });
         for (const Row *row : order) {
-            made.insert(keyOf(*row), create(*row, parent, hand));
-            if (row->kind == Kind::PictureBox)
-                containers.append(keyOf(*row));
+            create(*row, parent, hand);
+            if (row->kind == Box)
+                containers.append(row->name);
         }
     }
 
     ConsoleControls c;
-    c.Picture1 = as<PictureBox>(made, "Picture1");
-    c.Picture3 = as<PictureBox>(made, "Picture3");
-    c.Picture4 = as<PictureBox>(made, "Picture4");
-    c.PicNum = as<PictureBox>(made, "PicNum");
+    pick(c.Picture1, form, "Picture1");
+    pick(c.Picture3, form, "Picture3");
+    pick(c.Picture4, form, "Picture4");
+    pick(c.PicNum, form, "PicNum");
     for (int i = 1; i <= 8; ++i)
-        c.PicOff[i] = as<PictureBox>(made, QStringLiteral("PicOff(%1)").arg(i));
+        pick(c.PicOff[i], form, QStringLiteral("PicOff(%1)").arg(i));
     for (int i = 1; i <= 4; ++i)
-        c.Picture2[i] = as<PictureBox>(made, QStringLiteral("Picture2(%1)").arg(i));
+        pick(c.Picture2[i], form, QStringLiteral("Picture2(%1)").arg(i));
     for (int i = 1; i <= 9; ++i) {
-        c.PicBar[i] = as<PictureBox>(made, QStringLiteral("PicBar(%1)").arg(i));
-        c.Marker[i - 1] = as<PictureBox>(made, QStringLiteral("Marker(%1)").arg(i - 1));
+        pick(c.PicBar[i], form, QStringLiteral("PicBar(%1)").arg(i));
+        pick(c.Marker[i - 1], form, QStringLiteral("Marker(%1)").arg(i - 1));
     }
     for (int p = 1; p <= 11; ++p)
         for (int i = 1; i <= 7; ++i)
-            c.Panel[p][i] = as<CaptionLabel>(made, QStringLiteral("Label%1(%2)").arg(p).arg(i));
-    c.Label12 = as<CaptionLabel>(made, "Label12");
-    c.Label13 = as<CaptionLabel>(made, "Label13");
-    c.Label14 = as<CaptionLabel>(made, "Label14");
-    c.Label15 = as<CaptionLabel>(made, "Label15");
-    c.Label16 = as<CaptionLabel>(made, "Label16");
-    c.Label17 = as<CaptionLabel>(made, "Label17");
-    c.Bezeichnung6 = as<CaptionLabel>(made, "Bezeichnung6");
-    c.Image1 = as<ImageControl>(made, "Image1");
-    c.Image2 = as<ImageControl>(made, "Image2");
-    c.Image3 = as<ImageControl>(made, "Image3");
-    c.Image4 = as<ImageControl>(made, "Image4");
-    c.Image5 = as<ImageControl>(made, "Image5");
-    c.Image6 = as<ImageControl>(made, "Image6");
-    c.Image7 = as<ImageControl>(made, "Image7");
-    c.Image8 = as<ImageControl>(made, "Image8");
-    c.Image9 = as<ImageControl>(made, "Image9");
-    c.Anzeige1 = as<ImageControl>(made, "Anzeige1");
-    c.logo = as<ImageControl>(made, "logo");
+            pick(c.Panel[p][i], form, QStringLiteral("Label%1(%2)").arg(p).arg(i));
+    pick(c.Label12, form, "Label12");
+    pick(c.Label13, form, "Label13");
+    pick(c.Label14, form, "Label14");
+    pick(c.Label15, form, "Label15");
+    pick(c.Label16, form, "Label16");
+    pick(c.Label17, form, "Label17");
+    pick(c.Bezeichnung6, form, "Bezeichnung6");
+    pick(c.Image1, form, "Image1");
+    pick(c.Image2, form, "Image2");
+    pick(c.Image3, form, "Image3");
+    pick(c.Image4, form, "Image4");
+    pick(c.Image5, form, "Image5");
+    pick(c.Image6, form, "Image6");
+    pick(c.Image7, form, "Image7");
+    pick(c.Image8, form, "Image8");
+    pick(c.Image9, form, "Image9");
+    pick(c.Anzeige1, form, "Anzeige1");
+    pick(c.logo, form, "logo");
 
     // The grid of the bar graph, drawn on its panel below the bars.
     const double rowsY[] = {210, 680, 1140, 1605, 2070, 2550, 3010, 3480, 3950, 4410};

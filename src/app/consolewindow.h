@@ -44,19 +44,11 @@ public:
     ConsoleControls &controls() { return c_; }
     ConsoleState &state() { return state_; }
     QTimer &timer(int number);
-    WavePlayer &wave() { return wave_; }
     Settings &settings() { return settings_; }
-    NumberPanels &panels() { return panels_; }
-    ColourFlicker &flicker() { return flicker_; }
-    PictureCycling &cycling() { return cycling_; }
-    Stardate &stardate() { return stardate_; }
-    ColourRamp &ramp() { return ramp_; }
-    AlertColouring &alerts() { return alerts_; }
     BarGraph &bars() { return bars_; }
     BarSettings &barSettings() { return barSettings_; }
     PowerSwitch &power() { return power_; }
     BlankScreen &blank() { return blank_; }
-    OptionsForm &options() { return options_; }
     Delay &delay() { return services_.delay; }
     // The picture store, created the first time it is asked for and shared
     // by everyone who shows its pictures.
@@ -101,6 +93,13 @@ private:
     ProgramState &program_;
     ConsoleState state_;
     ConsoleControls c_;
+    // The six timers of the console:
+    //   Timer1  600 ms  picture cycling of the four pills
+    //   Timer2  600 ms  colour flicker of the number panels
+    //   Timer3  600 ms  numbers of the number panels
+    //   Timer4 1000 ms  stardate line of the blank screen
+    //   Timer5   50 ms  red alert zones of the running bars
+    //   Timer6  100 ms  idle watch that brings on the blank screen
     QTimer Timer1, Timer2, Timer3, Timer4, Timer5, Timer6;
     NumberPanels panels_;
     ColourFlicker flicker_;

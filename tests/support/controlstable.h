@@ -10,9 +10,10 @@
 // Every control of a window as built, one line each and indented under its
 // container, in stacking order (a later line lies above an earlier one): its
 // place in twips (Qt's own widgets: in pixels), whether it shows, its pointer
-// and its colours, font and caption. Compared with a reviewed reference, it
-// holds the window's design to the twip and the colour level, hidden controls
-// and covered colours included, where a picture shows only what lies on top.
+// and its colours, font and caption, and last its role. Compared with a
+// reviewed reference, it holds the window's design to the twip and the colour
+// level, hidden controls and covered colours included, where a picture shows
+// only what lies on top.
 inline QString controlsTable(const QWidget *window, int depth = 0)
 {
     const QHash<int, const char *> sides{
@@ -47,6 +48,8 @@ inline QString controlsTable(const QWidget *window, int depth = 0)
                                       label->autoSize() ? " autosize" : "",
                                       qPrintable(label->caption().replace('\r', "\\r")));
         }
+        if (!w->accessibleDescription().isEmpty())
+            line += " -- " + w->accessibleDescription();
         out += line + '\n' + controlsTable(w, depth + 1);
     }
     return out;

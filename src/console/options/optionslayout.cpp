@@ -8,6 +8,7 @@
 #include "controls/fontstandins.h"
 #include "controls/imagecontrol.h"
 #include "controls/optionbutton.h"
+#include "controls/pick.h"
 #include "controls/picturebox.h"
 #include "controls/twips.h"
 #include "controls/zoomstyle.h"
@@ -15,7 +16,6 @@
 #include "options/infotexts.h"
 
 #include <QGroupBox>
-#include <QHash>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -30,137 +30,107 @@ constexpr qint32 Cyan = rgb(0, 192, 192);
 constexpr qint32 DimCyan = rgb(0, 96, 96);
 constexpr qint32 Grey = rgb(128, 128, 128);
 
-Row control(const QString &name, Kind kind, const QString &container, QRectF rect,
-            const QString &german = {}, const QString &english = {})
+enum class Kind { Label, Box, Image, Frame, Check, Option, Scroll, Button };
+using K = Kind;
+
+// Labels are left-aligned and wrapped unless a flag says otherwise; a label
+// sized to its text does not wrap.
+enum Flag { Bold = 1, Italic = 2, Centred = 4, NoWrap = 8, Sized = 16, Hidden = 32, Disabled = 64 };
+
+struct Look
 {
-    Row row;
-    row.name = name;
-    row.kind = kind;
-    row.container = container;
-    row.rect = rect;
-    row.german = german;
-    row.english = english;
-    return row;
-}
+    Look(qint32 colour = 0, const QString &art = {}, double points = 0, int flags = 0, int min = 0,
+         int max = 0, int value = 0)
+        : colour(colour), art(art), points(points), flags(flags), min(min), max(max), value(value)
+    {}
+    qint32 colour; // a label's text, a picture box's back
+    QString art;   // a label's font family, a picture box's or image's picture
+    double points; // a label's font size
+    int flags;
+    int min, max, value; // a scroll bar's range and start
+};
 
-Row label(const QString &name, const QString &container, QRectF rect, const QString &german = {},
-          const QString &english = {})
+const Look Plain, BlackBox{Black}, GreyBox{Grey}, InfoPicture{0, "info_picture"};
+const Look Text{Cyan, "MS Sans Serif", 8.25}, CentredText{Cyan, "MS Sans Serif", 8.25, Centred};
+const Look Title{Black, "Trek TNG Monitors", 15.75, Bold | Centred | NoWrap};
+const Look EndCapLeft{Black, "endcap_left", 0, Disabled}, EndCapRight{Black, "endcap_right"};
+const Look InfoPage{Black, {}, 0, Hidden};
+const Look Speeds{0, {}, 0, 0, -1, 3, 0}, Minutes{0, {}, 0, 0, 1, 10, 5};
+const Look Heading{Cyan, "Arial", 12.75, Bold | Sized}, Credit{Cyan, "Arial", 6, Bold | Sized};
+const Look Version{Cyan, "MS Sans Serif", 8.25, Bold};
+const Look Author{Cyan, "Brush Script MT", 24, Bold | Italic};
+
+struct Row
 {
-    Row row = control(name, Kind::Label, container, rect, german, english);
-    row.fontFamily = QStringLiteral("MS Sans Serif");
-    row.fontPoints = 8.25;
-    row.foreColor = Cyan;
-    return row;
-}
+    Row(const char *name, Kind kind, const char *container, QRectF rect, const Look &look,
+        const char *role, const QString &german = {}, const QString &english = {})
+        : name(name), kind(kind), container(container), rect(rect), look(look), role(role),
+          german(german), english(english)
+    {}
+    QString name;
+    Kind kind;
+    QString container; // "Form2" for the dialog itself
+    QRectF rect;       // twips
+    Look look;
+    QString role;
+    QString german;  // the caption of the layout
+    QString english; // its replacement; empty: the same in both languages, or set by a handler
+};
 
-Row styled(Row row, const QString &family, double points, bool bold, bool italic = false)
+// Rows are in creation order: containers before their contents, and within a
+// container the later row lies on top, so windowless labels and images come
+// first. The info page's text colours are set when the dialog loads.
+const QVector<Row> &rows()
 {
-    row.fontFamily = family;
-    row.fontPoints = points;
-    row.bold = bold;
-    row.italic = italic;
-    return row;
-}
+    // clang-format off
+    static const QVector<Row> table = {
+    //   element           kind       container  left,  top, width, height  look         role
+        {"Label1",         K::Label,  "Form2",   { 600,  120, 4970,  450}, Title,       "title of the dialog or its info page", "Optionen", "Options"},
+        {"Picture2",       K::Box,    "Form2",   {  75,  120,  450,  450}, EndCapLeft,  "left end cap: back from the info page"},
+        {"Picture1",       K::Box,    "Form2",   {5640,  120,  450,  450}, EndCapRight, "right end cap: opens the info page"},
 
-Row sizedToText(Row row)
-{
-    row.autoSize = true;
-    row.wrap = false;
-    return row;
-}
+        {"Frame2",         K::Frame,  "Form2",   { 600,  720, 1575, 1815}, Plain,       "frame of the bar speed", "Animationsgesch.", "Animation's"},
+        {"Label3",         K::Label,  "Frame2",  { 120,  240, 1335,  855}, Text,        "says what the speed scroll bar does",
+            "Stellen sie hier die Animations- geschwindigkeit der Balken ein.",
+            "Here you can change the Speed for the Animation's of the bars."},
+        {"Label2",         K::Label,  "Frame2",  { 120, 1520, 1335,  195}, CentredText, "name of the chosen bar speed"},
+        {"HScroll1",       K::Scroll, "Frame2",  { 120, 1200, 1335,  255}, Speeds,      "bar speed, slow to fast"},
 
-Row centred(Row row)
-{
-    row.alignment = Qt::AlignHCenter;
-    return row;
-}
+        {"Frame3",         K::Frame,  "Form2",   {2280,  720, 1695, 1815}, Plain,       "frame of the red bars", "Balken", "Bars"},
+        {"Check1",         K::Check,  "Frame3",  { 120,  360, 1215,  375}, Plain,       "bars turn red in their alert zones", "Balken rot &färben", "&Turn bars red"},
+        {"Option1",        K::Option, "Frame3",  { 120,  840, 1455,  375}, Plain,       "alert zone: the last eighth",
+            "Nur im &hinteren Achtel", "Only within the l&ast eigth."},
+        {"Option2",        K::Option, "Frame3",  { 120, 1320, 1455,  375}, Plain,       "alert zones: the first and the last eighth",
+            "Im hinteren &und vorderen Achtel", "Within the f&irst and last eigth."},
 
-Row box(const QString &name, const QString &container, QRectF rect, qint32 back,
-        const QString &picture = {})
-{
-    Row row = control(name, Kind::PictureBox, container, rect);
-    row.backColor = back;
-    row.picture = picture;
-    return row;
-}
+        {"Frame1",         K::Frame,  "Form2",   {4080,  720, 1455, 1815}, Plain,       "frame of the blank screen", "Standby"},
+        {"Check2",         K::Check,  "Frame1",  { 120,  240, 1215, 1065}, Plain,       "blank screen after idle minutes",
+            "&Schwarzer Schirm mit Federations- logo nach"},
+        {"HScroll2",       K::Scroll, "Frame1",  { 120, 1320, 1215,  255}, Minutes,     "idle minutes before the blank screen"},
 
-Row scrollBar(const QString &name, const QString &container, QRectF rect, int min, int max,
-              int value)
-{
-    Row row = control(name, Kind::ScrollBar, container, rect);
-    row.min = min;
-    row.max = max;
-    row.value = value;
-    return row;
-}
+        {"Frame4",         K::Frame,  "Form2",   { 600, 2540, 4935, 1095}, Plain,       "frame of the bar colours", "Balkenfarbe", "Color of the bars"},
+        {"Label4",         K::Label,  "Frame4",  { 120,  240, 4695,  375}, Text,        "says what the colour buttons do",
+            "Hier können sie die Farbe des ersten und letzten Balkens einstellen. Die Zwischenfarben werden automatisch berechnet.",
+            "Here you can change the color of the first and last bar. The colors between them will be calculated automatically."},
+        {"Command1",       K::Button, "Frame4",  { 240,  720, 1335,  270}, Plain,       "picks the first bar's colour", "&Erster Balken", "&First bar"},
+        {"Command2",       K::Button, "Frame4",  {1800,  720, 1335,  270}, Plain,       "picks the last bar's colour", "&Letzter Balken", "&Last bar"},
+        {"Command3",       K::Button, "Frame4",  {3360,  720, 1335,  270}, Plain,       "asks to reset the bar colours", "&Reset"},
 
-QVector<Row> makeTable()
-{
-    QVector<Row> t;
-    Row title =
-        styled(centred(label("Label1", "Form2", {600, 120, 4970, 450}, "Optionen", "Options")),
-               "Trek TNG Monitors", 15.75, true);
-    title.foreColor = Black;
-    title.wrap = false;
-    Row back = box("Picture2", "Form2", {75, 120, 450, 450}, Black, "endcap_left");
-    back.enabled = false;
-    t << title << back << box("Picture1", "Form2", {5640, 120, 450, 450}, Black, "endcap_right");
+        {"PicBut",         K::Box,    "Form2",   { 240, 3720, 5655,  735}, BlackBox,    "strip of OK and Cancel"},
+        {"LabelOK",        K::Box,    "PicBut",  { 360,  120, 1800,  450}, GreyBox,     "OK: stores the options"},
+        {"LabelCancel",    K::Box,    "PicBut",  {3480,  120, 1800,  450}, GreyBox,     "Cancel: drops the changes"},
 
-    t << control("Frame2", Kind::Frame, "Form2", {600, 720, 1575, 1815}, "Animationsgesch.",
-                 "Animation's")
-      << label("Label3", "Frame2", {120, 240, 1335, 855},
-               "Stellen sie hier die Animations- geschwindigkeit der Balken ein.",
-               "Here you can change the Speed for the Animation's of the bars.")
-      << centred(label("Label2", "Frame2", {120, 1520, 1335, 195}))
-      << scrollBar("HScroll1", "Frame2", {120, 1200, 1335, 255}, -1, 3, 0);
-
-    t << control("Frame3", Kind::Frame, "Form2", {2280, 720, 1695, 1815}, "Balken", "Bars")
-      << control("Check1", Kind::CheckBox, "Frame3", {120, 360, 1215, 375}, "Balken rot &färben",
-                 "&Turn bars red")
-      << control("Option1", Kind::OptionButton, "Frame3", {120, 840, 1455, 375},
-                 "Nur im &hinteren Achtel", "Only within the l&ast eigth.")
-      << control("Option2", Kind::OptionButton, "Frame3", {120, 1320, 1455, 375},
-                 "Im hinteren &und vorderen Achtel", "Within the f&irst and last eigth.");
-
-    t << control("Frame1", Kind::Frame, "Form2", {4080, 720, 1455, 1815}, "Standby")
-      << control("Check2", Kind::CheckBox, "Frame1", {120, 240, 1215, 1065},
-                 "&Schwarzer Schirm mit Federations- logo nach")
-      << scrollBar("HScroll2", "Frame1", {120, 1320, 1215, 255}, 1, 10, 5);
-
-    t << control("Frame4", Kind::Frame, "Form2", {600, 2540, 4935, 1095}, "Balkenfarbe",
-                 "Color of the bars")
-      << label("Label4", "Frame4", {120, 240, 4695, 375},
-               "Hier können sie die Farbe des ersten und letzten Balkens einstellen. Die "
-               "Zwischenfarben werden automatisch berechnet.",
-               "Here you can change the color of the first and last bar. The colors between them "
-               "will be calculated automatically.")
-      << control("Command1", Kind::PushButton, "Frame4", {240, 720, 1335, 270}, "&Erster Balken",
-                 "&First bar")
-      << control("Command2", Kind::PushButton, "Frame4", {1800, 720, 1335, 270}, "&Letzter Balken",
-                 "&Last bar")
-      << control("Command3", Kind::PushButton, "Frame4", {3360, 720, 1335, 270}, "&Reset");
-
-    t << box("PicBut", "Form2", {240, 3720, 5655, 735}, Black)
-      << box("LabelOK", "PicBut", {360, 120, 1800, 450}, Grey)
-      << box("LabelCancel", "PicBut", {3480, 120, 1800, 450}, Grey);
-
-    // The info page, hidden until an end cap or the console asks for it. Its
-    // text colours are set when the dialog loads.
-    Row info = box("PicInfo", "Form2", {600, 720, 4935, 3015}, Black);
-    info.visible = false;
-    Row picture = control("Image1", Kind::Image, "PicInfo", {240, 240, 1185, 780});
-    picture.picture = QStringLiteral("info_picture");
-    const Row description = label("lblDescription", "PicInfo", {240, 1200, 4485, 1170},
-                                  InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish());
-    t << info << picture
-      << sizedToText(styled(label("lblTitle", "PicInfo", {1680, 240, 2820, 300}, InfoTexts::Title),
-                            "Arial", 12.75, true))
-      << styled(label("lblVersion", "PicInfo", {1680, 650, 3885, 225}), "MS Sans Serif", 8.25, true)
-      << sizedToText(styled(label("Label6", "PicInfo", {1680, 840, 2820, 300}), "Arial", 6, true))
-      << description
-      << styled(label("Label5", "PicInfo", {240, 2400, 4485, 450}, InfoTexts::Author),
-                "Brush Script MT", 24, true, true);
-    return t;
+        {"PicInfo",        K::Box,    "Form2",   { 600,  720, 4935, 3015}, InfoPage,    "info page"},
+        {"Image1",         K::Image,  "PicInfo", { 240,  240, 1185,  780}, InfoPicture, "console picture with the program's title"},
+        {"lblTitle",       K::Label,  "PicInfo", {1680,  240, 2820,  300}, Heading,     "program's name", InfoTexts::Title},
+        {"lblVersion",     K::Label,  "PicInfo", {1680,  650, 3885,  225}, Version,     "version and build"},
+        {"Label6",         K::Label,  "PicInfo", {1680,  840, 2820,  300}, Credit,      "credit of the graphics"},
+        {"lblDescription", K::Label,  "PicInfo", { 240, 1200, 4485, 1170}, Text,        "what the program is",
+            InfoTexts::descriptionGerman(), InfoTexts::descriptionEnglish()},
+        {"Label5",         K::Label,  "PicInfo", { 240, 2400, 4485,  450}, Author,      "author's name", InfoTexts::Author},
+    };
+    // clang-format on
+    return table;
 }
 
 QPalette dialogPalette(QPalette palette)
@@ -181,36 +151,37 @@ QPalette dialogPalette(QPalette palette)
     return palette;
 }
 
-QWidget *create(const Row &row, QWidget *container)
+void create(const Row &row, QWidget *container)
 {
+    const Look &look = row.look;
     QWidget *widget = nullptr;
     switch (row.kind) {
     case Kind::Label: {
         auto *caption = new CaptionLabel(container);
-        QFont font = FontStandIns::font(row.fontFamily, row.fontPoints, row.bold);
-        font.setItalic(row.italic);
+        QFont font = FontStandIns::font(look.art, look.points, look.flags & Bold);
+        font.setItalic(look.flags & Italic);
         caption->setLabelFont(font);
-        caption->setAlignment(row.alignment);
-        caption->setForeColor(row.foreColor);
-        caption->setWordWrap(row.wrap);
+        caption->setAlignment(look.flags & Centred ? Qt::AlignHCenter : Qt::AlignLeft);
+        caption->setForeColor(look.colour);
+        caption->setWordWrap(!(look.flags & (NoWrap | Sized)));
         caption->setTwipGeometry(row.rect);
-        caption->setAutoSize(row.autoSize);
+        caption->setAutoSize(look.flags & Sized);
         caption->setCaption(row.german);
         widget = caption;
         break;
     }
-    case Kind::PictureBox: {
+    case Kind::Box: {
         auto *picture = new PictureBox(container);
-        picture->setBackColor(row.backColor);
-        if (!row.picture.isEmpty())
-            picture->setPicture(Artwork::picture(row.picture));
+        picture->setBackColor(look.colour);
+        if (!look.art.isEmpty())
+            picture->setPicture(Artwork::picture(look.art));
         picture->setTwipGeometry(row.rect);
         widget = picture;
         break;
     }
     case Kind::Image: {
         auto *image = new ImageControl(container);
-        image->setPicture(Artwork::picture(row.picture));
+        image->setPicture(Artwork::picture(look.art));
         image->setTwipGeometry(row.rect);
         widget = image;
         break;
@@ -218,16 +189,16 @@ QWidget *create(const Row &row, QWidget *container)
     case Kind::Frame:
         widget = new ClassicFrame(row.german, container);
         break;
-    case Kind::CheckBox:
+    case Kind::Check:
         widget = new CheckBox(container);
         break;
-    case Kind::OptionButton:
+    case Kind::Option:
         widget = new OptionButton(container);
         break;
-    case Kind::ScrollBar: {
+    case Kind::Scroll: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
-        bar->setRange(row.min, row.max);
-        bar->setValue(row.value);
+        bar->setRange(look.min, look.max);
+        bar->setValue(look.value);
         bar->setPageStep(1);
         QPalette palette = bar->palette();
         palette.setColor(QPalette::Button, ColorValue::toQColor(DimCyan));
@@ -236,7 +207,7 @@ QWidget *create(const Row &row, QWidget *container)
         widget = bar;
         break;
     }
-    case Kind::PushButton: {
+    case Kind::Button: {
         auto *button = new QPushButton(container);
         // Enter belongs to the dialog's key table, never to a focused button.
         button->setAutoDefault(false);
@@ -251,63 +222,51 @@ QWidget *create(const Row &row, QWidget *container)
         widget->setGeometry(Twips::toPixels(row.rect));
     }
     widget->setObjectName(row.name);
-    widget->setEnabled(row.enabled);
-    widget->setVisible(row.visible);
-    return widget;
-}
-
-template <typename T> T *as(const QHash<QString, QWidget *> &made, const char *name)
-{
-    return static_cast<T *>(made.value(QString::fromLatin1(name)));
+    widget->setAccessibleDescription(row.role);
+    widget->setEnabled(!(look.flags & Disabled));
+    widget->setVisible(!(look.flags & Hidden));
 }
 
 } // namespace
-
-const QVector<Row> &rows()
-{
-    static const QVector<Row> table = makeTable();
-    return table;
-}
 
 OptionsControls build(QWidget *form)
 {
     form->setPalette(dialogPalette(form->palette()));
     form->setFont(Twips::zoomed(FontStandIns::font(QStringLiteral("MS Sans Serif"), 8.25)));
-    QHash<QString, QWidget *> made;
     for (const Row &row : rows())
-        made.insert(row.name, create(row, row.container == QLatin1String("Form2")
-                                              ? form
-                                              : made.value(row.container)));
+        create(row, row.container == QLatin1String("Form2")
+                        ? form
+                        : form->findChild<QWidget *>(row.container));
     OptionsControls c;
-    c.Label1 = as<CaptionLabel>(made, "Label1");
-    c.Picture1 = as<PictureBox>(made, "Picture1");
-    c.Picture2 = as<PictureBox>(made, "Picture2");
-    c.Frame1 = as<QGroupBox>(made, "Frame1");
-    c.Frame2 = as<QGroupBox>(made, "Frame2");
-    c.Frame3 = as<QGroupBox>(made, "Frame3");
-    c.Frame4 = as<QGroupBox>(made, "Frame4");
-    c.Label2 = as<CaptionLabel>(made, "Label2");
-    c.Label3 = as<CaptionLabel>(made, "Label3");
-    c.Label4 = as<CaptionLabel>(made, "Label4");
-    c.HScroll1 = as<QScrollBar>(made, "HScroll1");
-    c.HScroll2 = as<QScrollBar>(made, "HScroll2");
-    c.Check1 = as<CheckBox>(made, "Check1");
-    c.Check2 = as<CheckBox>(made, "Check2");
-    c.Option1 = as<OptionButton>(made, "Option1");
-    c.Option2 = as<OptionButton>(made, "Option2");
-    c.Command1 = as<QPushButton>(made, "Command1");
-    c.Command2 = as<QPushButton>(made, "Command2");
-    c.Command3 = as<QPushButton>(made, "Command3");
-    c.PicBut = as<PictureBox>(made, "PicBut");
-    c.LabelOK = as<PictureBox>(made, "LabelOK");
-    c.LabelCancel = as<PictureBox>(made, "LabelCancel");
-    c.PicInfo = as<PictureBox>(made, "PicInfo");
-    c.Image1 = as<ImageControl>(made, "Image1");
-    c.lblTitle = as<CaptionLabel>(made, "lblTitle");
-    c.lblVersion = as<CaptionLabel>(made, "lblVersion");
-    c.Label6 = as<CaptionLabel>(made, "Label6");
-    c.lblDescription = as<CaptionLabel>(made, "lblDescription");
-    c.Label5 = as<CaptionLabel>(made, "Label5");
+    pick(c.Label1, form, "Label1");
+    pick(c.Picture1, form, "Picture1");
+    pick(c.Picture2, form, "Picture2");
+    pick(c.Frame1, form, "Frame1");
+    pick(c.Frame2, form, "Frame2");
+    pick(c.Frame3, form, "Frame3");
+    pick(c.Frame4, form, "Frame4");
+    pick(c.Label2, form, "Label2");
+    pick(c.Label3, form, "Label3");
+    pick(c.Label4, form, "Label4");
+    pick(c.HScroll1, form, "HScroll1");
+    pick(c.HScroll2, form, "HScroll2");
+    pick(c.Check1, form, "Check1");
+    pick(c.Check2, form, "Check2");
+    pick(c.Option1, form, "Option1");
+    pick(c.Option2, form, "Option2");
+    pick(c.Command1, form, "Command1");
+    pick(c.Command2, form, "Command2");
+    pick(c.Command3, form, "Command3");
+    pick(c.PicBut, form, "PicBut");
+    pick(c.LabelOK, form, "LabelOK");
+    pick(c.LabelCancel, form, "LabelCancel");
+    pick(c.PicInfo, form, "PicInfo");
+    pick(c.Image1, form, "Image1");
+    pick(c.lblTitle, form, "lblTitle");
+    pick(c.lblVersion, form, "lblVersion");
+    pick(c.Label6, form, "Label6");
+    pick(c.lblDescription, form, "lblDescription");
+    pick(c.Label5, form, "Label5");
     return c;
 }
 
