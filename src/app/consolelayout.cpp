@@ -79,7 +79,9 @@ LabelFont fontOf(Style style)
 }
 
 // Rows of one container are in stacking order, top first; labels and images
-// lie below every picture box of their container.
+// lie below every picture box of their container. A table, read a row at a
+// time, however long it is.
+// NOLINTNEXTLINE(readability-function-size)
 QVector<Row> makeTable()
 {
     const qint32 orange = rgb(255, 128, 0);
@@ -188,9 +190,7 @@ void create(const Row &row, QWidget *container, const QCursor &hand)
     control->setVisible(row.visible);
 }
 
-} // namespace
-
-ConsoleControls build(QWidget *form)
+void makeControls(QWidget *form)
 {
     static const QVector<Row> table = makeTable();
     // One pointing hand for every control that shows it, rendered once.
@@ -214,7 +214,10 @@ ConsoleControls build(QWidget *form)
                 containers.append(row->name);
         }
     }
+}
 
+ConsoleControls pickControls(QWidget *form)
+{
     ConsoleControls c;
     pick(c.Picture1, form, "Picture1");
     pick(c.Picture3, form, "Picture3");
@@ -250,6 +253,15 @@ ConsoleControls build(QWidget *form)
     pick(c.Anzeige1, form, "Anzeige1");
     pick(c.logo, form, "logo");
 
+    return c;
+}
+
+} // namespace
+
+ConsoleControls build(QWidget *form)
+{
+    makeControls(form);
+    ConsoleControls c = pickControls(form);
     // The grid of the bar graph, drawn on its panel below the bars.
     const double rowsY[] = {210, 680, 1140, 1605, 2070, 2550, 3010, 3480, 3950, 4410};
     const double columnsX[] = {0, 1250, 2500, 3750, 5000, 6250, 7500, 8745, 10000};

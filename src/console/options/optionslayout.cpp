@@ -151,10 +151,10 @@ QPalette dialogPalette(QPalette palette)
     return palette;
 }
 
-void create(const Row &row, QWidget *container)
+// The design's own kinds of control, placed in twips; nullptr for Qt's own.
+QWidget *makeTwipControl(const Row &row, QWidget *container)
 {
     const Look &look = row.look;
-    QWidget *widget = nullptr;
     switch (row.kind) {
     case Kind::Label: {
         auto *caption = new CaptionLabel(container);
@@ -167,8 +167,7 @@ void create(const Row &row, QWidget *container)
         caption->setTwipGeometry(row.rect);
         caption->setAutoSize(look.flags & Sized);
         caption->setCaption(row.german);
-        widget = caption;
-        break;
+        return caption;
     }
     case Kind::Box: {
         auto *picture = new PictureBox(container);
@@ -176,25 +175,30 @@ void create(const Row &row, QWidget *container)
         if (!look.art.isEmpty())
             picture->setPicture(Artwork::picture(look.art));
         picture->setTwipGeometry(row.rect);
-        widget = picture;
-        break;
+        return picture;
     }
     case Kind::Image: {
         auto *image = new ImageControl(container);
         image->setPicture(Artwork::picture(look.art));
         image->setTwipGeometry(row.rect);
-        widget = image;
-        break;
+        return image;
     }
+    default:
+        return nullptr;
+    }
+}
+
+// Qt's own widgets, zoomed through the shared style.
+QWidget *makeQtWidget(const Row &row, QWidget *container)
+{
+    const Look &look = row.look;
+    switch (row.kind) {
     case Kind::Frame:
-        widget = new ClassicFrame(row.german, container);
-        break;
+        return new ClassicFrame(row.german, container);
     case Kind::Check:
-        widget = new CheckBox(container);
-        break;
+        return new CheckBox(container);
     case Kind::Option:
-        widget = new OptionButton(container);
-        break;
+        return new OptionButton(container);
     case Kind::Scroll: {
         auto *bar = new QScrollBar(Qt::Horizontal, container);
         bar->setRange(look.min, look.max);
@@ -204,17 +208,25 @@ void create(const Row &row, QWidget *container)
         palette.setColor(QPalette::Button, ColorValue::toQColor(DimCyan));
         palette.setColor(QPalette::Window, ColorValue::toQColor(rgb(0, 40, 40)));
         bar->setPalette(palette);
-        widget = bar;
-        break;
+        return bar;
     }
     case Kind::Button: {
         auto *button = new QPushButton(container);
         // Enter belongs to the dialog's key table, never to a focused button.
         button->setAutoDefault(false);
-        widget = button;
-        break;
+        return button;
     }
+    default:
+        return nullptr;
     }
+}
+
+void create(const Row &row, QWidget *container)
+{
+    const Look &look = row.look;
+    QWidget *widget = makeTwipControl(row, container);
+    if (!widget)
+        widget = makeQtWidget(row, container);
     if (auto *button = qobject_cast<QAbstractButton *>(widget))
         button->setText(row.german);
     if (!qobject_cast<TwipControl *>(widget)) {

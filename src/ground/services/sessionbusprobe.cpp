@@ -8,7 +8,7 @@
 
 QString SessionBusProbe::sessionAddress()
 {
-    const QString given = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
+    QString given = qEnvironmentVariable("DBUS_SESSION_BUS_ADDRESS");
     if (!given.isEmpty())
         return given;
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");

@@ -120,7 +120,7 @@ void IniSettingsStore::flush(int lockWaitMs)
         retry_.stop();
         return;
     }
-    const QList<Change> changes = *pending;
+    const QList<Change> &changes = *pending;
     const auto outcome = file_.update(
         [&changes](IniText &text) {
             for (const Change &change : changes)
