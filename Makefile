@@ -14,11 +14,12 @@ FONT_DEBS := fonts-bebas-neue fonts-liberation fonts-liberation2 fonts-kaushansc
 DESKTOP_DEBS := xvfb openbox xdotool imagemagick x11-utils desktop-file-utils appstream dbus-daemon \
                 weston socat x11-xserver-utils xscreensaver
 PACKAGE_DEBS := dpkg-dev file lintian libxml2-utils
+LINT_DEBS := clang-format clang-tidy
 BENCH_DEBS := xscreensaver-data-extra procps
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: run test bench install package build build-asan deps deps-test deps-bench deps-package clean references storm soak
+.PHONY: run test bench install package build build-asan deps deps-test deps-bench deps-package clean references storm soak lint format
 
 run: deps build
 	$(BUILD)/bin/korva-interface
@@ -40,7 +41,7 @@ soak: deps build-asan
 	$(STORM) --events 1000000 --files 10000
 
 build-asan:
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_SANITIZE=ON >/dev/null
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVA_SANITIZE=ON $(CMAKE_ARGS) >/dev/null
 	cmake --build $(ASAN_BUILD) -j $(JOBS) --target korva_storm
 
 # Writes the reference pictures of the picture tests anew after an intended
@@ -59,9 +60,25 @@ install: deps build
 package: deps deps-package build
 	cmake --build $(BUILD) --target package
 
+# CMAKE_ARGS passes more to the configuration, e.g. -DKORVA_WERROR=ON.
 build:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
 	cmake --build $(BUILD) -j $(JOBS)
+
+# The format of every C++ file, then clang-tidy's checks (.clang-tidy) on the
+# program's own sources, through the build's compile database.
+SOURCES = $(shell git ls-files '*.cpp' '*.h')
+lint: deps
+	@$(MAKE) --no-print-directory install-debs DEBS="$(LINT_DEBS)"
+	@echo "clang-format: $(words $(SOURCES)) files"
+	@clang-format --dry-run -Werror $(SOURCES)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS) >/dev/null
+	@echo "clang-tidy: the program's sources"
+	@git ls-files 'src/*.cpp' | xargs -P $(JOBS) -n 4 clang-tidy -p $(BUILD) --quiet 2>/dev/null
+
+# Formats every C++ file in place.
+format:
+	clang-format -i $(SOURCES)
 
 deps:
 	@$(MAKE) --no-print-directory install-debs DEBS="$(BUILD_DEBS) $(FONT_DEBS)"
