@@ -5,7 +5,7 @@
 // area, key and signal; the power switch, End, the window buttons, the blank
 // screen with its idle rule and its ways in and back, and dragging the window.
 // Each record in tests/references is also the scenario's script.
-class TstPower : public QObject
+class TstScenarios : public QObject
 {
     Q_OBJECT
 
@@ -30,5 +30,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstPower)
-#include "tst_power.moc"
+QTEST_MAIN(TstScenarios)
+#include "tst_scenarios.moc"

@@ -10,7 +10,7 @@
 
 // The console's animation: picture cycling (Timer1), colour flicker (Timer2),
 // number panels (Timer3) and the stardate line (Timer4).
-class TstConsole : public QObject
+class TstPanels : public QObject
 {
     Q_OBJECT
 
@@ -73,5 +73,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(TstConsole)
-#include "tst_console.moc"
+QTEST_MAIN(TstPanels)
+#include "tst_panels.moc"
