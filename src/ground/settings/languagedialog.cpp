@@ -26,6 +26,13 @@ const QString Indent = QString(15, QLatin1Char(' '));
 constexpr qint32 Green = ColorValue::rgb(0, 255, 0);
 constexpr qint32 Grey = ColorValue::rgb(192, 192, 192);
 
+// Each control keeps the dialog design's name and says its role.
+void name(QWidget *control, const char *name, const char *role)
+{
+    control->setObjectName(QLatin1String(name));
+    control->setAccessibleDescription(QLatin1String(role));
+}
+
 CaptionLabel *text(QWidget *dialog, const QRectF &rect, const QString &caption)
 {
     auto *label = new CaptionLabel(dialog);
@@ -49,12 +56,13 @@ QRadioButton *option(QWidget *dialog, const QRectF &rect, const QString &caption
     return button;
 }
 
-void flag(QWidget *dialog, const QRectF &rect, const QString &picture)
+QWidget *flag(QWidget *dialog, const QRectF &rect, const QString &picture)
 {
     auto *box = new PictureBox(dialog);
     box->setBackColor(Grey);
     box->setPicture(Artwork::picture(picture));
     box->setTwipGeometry(rect);
+    return box;
 }
 
 } // namespace
@@ -73,8 +81,10 @@ LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
     move(Twips::toPixels(QPointF(3270, 3045)));
 
     // Labels first: every windowed control lies above them.
-    text(this, {240, 120, 3615, 1125}, Explanation);
-    text(this, {240, 1320, 3720, 630}, Question);
+    name(text(this, {240, 120, 3615, 1125}, Explanation), "Label1",
+         "how to change the language later");
+    name(text(this, {240, 1320, 3720, 630}, Question), "Bezeichnung1",
+         "the question, in both languages");
     Befehl1 = new QPushButton(QStringLiteral("OK"), this);
     Befehl1->setGeometry(Twips::toPixels({120, 3360, 3765, 480}));
     Befehl1->setFont(Twips::zoomed(Befehl1->font()));
@@ -83,8 +93,13 @@ LanguageDialog::LanguageDialog(Settings &settings, QWidget *parent)
     Option1 = option(this, {225, 2160, 3645, 330}, QStringLiteral("&English"));
     Option2 = option(this, {240, 2730, 3645, 330}, QStringLiteral("&Deutsch"));
     Option2->setChecked(true);
-    flag(this, {600, 2640, 360, 480}, QStringLiteral("flag_german"));
-    flag(this, {540, 2220, 480, 330}, QStringLiteral("flag_english"));
+    name(Befehl1, "Befehl1", "OK: stores the language chosen");
+    name(Option1, "Option1", "English");
+    name(Option2, "Option2", "German, chosen at first");
+    name(flag(this, {600, 2640, 360, 480}, QStringLiteral("flag_german")), "Bild1",
+         "German flag over Option2");
+    name(flag(this, {540, 2220, 480, 330}, QStringLiteral("flag_english")), "Bild2",
+         "English flag over Option1");
 
     connect(Befehl1, &QPushButton::clicked, this, &LanguageDialog::befehl1Click);
 }
