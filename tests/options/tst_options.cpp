@@ -16,7 +16,6 @@
 
 #include <QColorDialog>
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QMessageBox>
 #include <QScrollBar>
 #include <QtTest>
@@ -232,66 +231,6 @@ private slots:
         prompts.chooseColor(nullptr);
         QLocale::setDefault(QLocale::c());
         QCOMPARE(shown, QStringList({row[3], row[4]}));
-    }
-
-    // Each frame's caption sits on its top border, which runs through the
-    // caption's ink, and every control inside starts below the caption; the
-    // focus cue of a check box is a whole ring, none of its sides cut off.
-    // Rows: the two languages' captions.
-    void framesAndFocusCue_data() { scenario_data(); }
-    void framesAndFocusCue()
-    {
-        QFETCH(QString, name);
-        DialogScenario scenario(name);
-        scenario.act("open", {});
-        const OptionsControls &c = scenario.d->controls();
-        for (QGroupBox *frame : {c.Frame1, c.Frame2, c.Frame3, c.Frame4}) {
-            const QImage image = References::render(frame);
-            const auto lit = [&](int x, int y) { return qGray(image.pixel(x, y)) > 24; };
-            int contents = image.height();
-            for (const QWidget *child : frame->findChildren<QWidget *>())
-                contents = qMin(contents, child->y());
-            int border = 0; // the top border's row, where the left side begins
-            while (border < image.height() && !lit(0, border))
-                ++border;
-            int inkTop = image.height(), inkBottom = -1; // the caption's, off the border's rows
-            for (int y = 0; y < contents; ++y)
-                for (int x = 4; x < image.width() / 2; ++x)
-                    if (lit(x, y) && y != border && y != border + 1) {
-                        inkTop = qMin(inkTop, y);
-                        inkBottom = qMax(inkBottom, y);
-                    }
-            const QString at =
-                QString::asprintf("%s: caption rows %d-%d, border row %d, "
-                                  "contents from row %d",
-                                  qPrintable(frame->title()), inkTop, inkBottom, border, contents);
-            QVERIFY2(inkTop < border && border < inkBottom && inkBottom < contents, qPrintable(at));
-        }
-        c.Check1->setFocus();
-        const QImage focused = References::render(c.Check1);
-        c.Check2->setFocus();
-        const QImage plain = References::render(c.Check1);
-        QRect ring;
-        for (int y = 0; y < plain.height(); ++y)
-            for (int x = 0; x < plain.width(); ++x)
-                if (focused.pixel(x, y) != plain.pixel(x, y))
-                    ring |= QRect(x, y, 1, 1);
-        const auto changed = [&](int x, int y) { return focused.pixel(x, y) != plain.pixel(x, y); };
-        int left = 0, right = 0, top = 0, bottom = 0; // every side drawn: a whole ring
-        for (int y = ring.top(); y <= ring.bottom(); ++y) {
-            left += changed(ring.left(), y);
-            right += changed(ring.right(), y);
-        }
-        for (int x = ring.left(); x <= ring.right(); ++x) {
-            top += changed(x, ring.top());
-            bottom += changed(x, ring.bottom());
-        }
-        QVERIFY2(ring.width() > 4 && ring.height() > 4 && left > ring.height() / 5 &&
-                     right > ring.height() / 5 && top > ring.width() / 5 &&
-                     bottom > ring.width() / 5,
-                 qPrintable(QString::asprintf("focus cue at %d,%d %dx%d, sides %d %d %d %d",
-                                              ring.x(), ring.y(), ring.width(), ring.height(), left,
-                                              top, right, bottom)));
     }
 };
 
