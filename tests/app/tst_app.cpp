@@ -109,6 +109,9 @@ private slots:
         QCOMPARE(f.c().Picture2[1]->cursor().hotSpot(), QPoint(33, 23));
         QCOMPARE(f.console->images().lcBut(1).size(), QSize(293, 105)); // 117 x 42 at 2.5
         KORVA_COMPARE_PICTURE(References::render(f.console.get()), "console-on-2.5");
+        // In a window of another shape the artwork is centred between black bands.
+        f.console->resize(2000, 1600);
+        QTRY_COMPARE(f.c().Picture1->geometry().topLeft(), QPoint(0, 108));
     }
 
     // As the desktop's screen saver the console reads the settings, never
