@@ -12,6 +12,8 @@
 #include <QScreen>
 #include <QtTest>
 
+#include <xcb/xcb.h>
+
 // The console as a person sees it: whole screens against reference pictures.
 class TstApp : public QObject
 {
@@ -161,6 +163,26 @@ private slots:
             QTRY_VERIFY(!f.state().ScreenOff);
             QVERIFY(!f.console->blank().showing());
         }
+    }
+
+    // As a screen saver the console takes the size its window is given, and
+    // no other window's.
+    void screenSaverFollowsItsWindow()
+    {
+        ConsoleFixture f;
+        liveConsole(f, {});
+        SaverHost saver(*f.console, 0x123);
+        const auto configure = [&saver](quint32 window, int width, int height) {
+            xcb_configure_notify_event_t event{};
+            event.response_type = XCB_CONFIGURE_NOTIFY;
+            event.window = window;
+            event.width = quint16(width);
+            event.height = quint16(height);
+            saver.nativeEventFilter("xcb_generic_event_t", &event, nullptr);
+        };
+        configure(0x123, 1200, 831);
+        configure(0x456, 300, 200);
+        QCOMPARE(f.console->size(), QSize(1200, 831));
     }
 
     // The console's design: every control as the table builds it, before
