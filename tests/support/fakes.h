@@ -65,16 +65,18 @@ public:
     QDateTime localNow() const override { return now; }
 };
 
-// A pointer that only remembers where it is and its display counter.
+// A pointer that only remembers where it is, its display counter and where
+// it was last confined.
 class FakePointer : public PointerService
 {
 public:
     QPoint at;
     int counter = 0;
+    QRect confined{-1, -1, 1, 1};
     QPoint position() const override { return at; }
     void moveTo(const QPoint &screenPixels) override { at = screenPixels; }
     int showCursor(bool show) override { return counter += show ? 1 : -1; }
-    void confine(const QRect &) override {}
+    void confine(const QRect &screenPixels) override { confined = screenPixels; }
 };
 
 // Records each request: false holds the desktop's screen saver off, true lets it run.
