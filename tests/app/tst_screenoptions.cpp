@@ -69,6 +69,7 @@ private slots:
     {
         QCOMPARE(ScreenChoice::describe(), QString("  0  left          1024x768 at 0,0  primary\n"
                                                    "  1  right         1920x1080 at 1024,0\n"));
+        QCOMPARE(ScreenChoice::find("left"), QGuiApplication::screens().first());
         ScreenFollower follower;
         ConsoleFixture f;
         f.load();
@@ -89,6 +90,7 @@ private slots:
     void fittedToTheScreenItIsOn()
     {
         plug(true);
+        QCOMPARE(ScreenChoice::find("left"), QGuiApplication::screens().first());
         ScreenFollower follower;
         ConsoleFixture f;
         f.load();
