@@ -2,6 +2,7 @@
 #pragma once
 
 #include "app/systemend.h"
+#include "options/optionsdialog.h"
 #include "support/consolefixture.h"
 #include "support/scenario.h"
 
@@ -33,8 +34,10 @@ public:
             QWidget *dialog = QApplication::activeModalWidget();
             if (dialog && dialog != answering_) {
                 answering_ = dialog;
-                const auto *title = dialog->findChild<CaptionLabel *>("Label1");
-                waited("dialog " + (title ? title->caption() : dialog->windowTitle()) +
+                // The options dialog's title is its caption Label1, which its info page changes.
+                auto *options = qobject_cast<OptionsDialog *>(dialog);
+                waited("dialog " +
+                       (options ? options->controls().Label1->caption() : dialog->windowTitle()) +
                        (f->program.InfoOnly ? " alone" : ""));
                 if (dialog == QApplication::activeModalWidget())
                     QTest::keyClick(dialog, Qt::Key_Escape);
